@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringView>
+
+struct DeviceRecord;
+
+// The order shared by the catalogue rows and the pick lists: case ignored,
+// hyphens ignored, blanks and other punctuation before digits, digits before
+// letters, and the empty text before everything.
+
+// Compares two texts under that order alone: texts that differ only in case
+// or hyphens compare equal. Returns <0, 0 or >0.
+int compareListKeys(QStringView a, QStringView b);
+
+// A total order: the list order, with ties broken by plain code-unit
+// comparison so that sorting never depends on input order.
+int compareListOrder(QStringView a, QStringView b);
+bool listOrderLess(QStringView a, QStringView b);
+
+// Catalogue row order: Model, then Vendor (both by list keys), then the
+// link id as a number, then the raw texts as a final tie-break.
+bool catalogueRowLess(const DeviceRecord &a, const DeviceRecord &b);

