@@ -5,6 +5,17 @@
 
 namespace {
 
+// The vendor choice must match the start of the name: FindText must return
+// exactly 1. Only the name's first characters can hold such a match, so the
+// search looks at no more of the name than the choice is long.
+bool vendorMatches(const QString &vendor, const QString &choice)
+{
+    if (choice.isEmpty())
+        return FindText(vendor, choice, CompareMode::Exact) == 1;
+    const QStringView head = QStringView(vendor).first(qMin(vendor.size(), choice.size()));
+    return FindText(head, choice, CompareMode::Exact) == 1;
+}
+
 // An empty ID text admits an empty ID through the equality, since the
 // search never finds anything in an empty field.
 bool idMatches(const QString &id, const QString &text)
@@ -18,8 +29,7 @@ bool idMatches(const QString &id, const QString &text)
 
 bool AcceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria)
 {
-    // Vendor choice must match the start of the name, not merely occur in it.
-    return FindText(record.Vendor, criteria.VendorChoice, CompareMode::Exact) == 1
+    return vendorMatches(record.Vendor, criteria.VendorChoice)
         && FindText(record.Type, criteria.TypeChoice, CompareMode::Exact) > 0
         && FindText(record.Model, criteria.ModelText, CompareMode::CaseInsensitive) > 0
         && idMatches(record.VendorID, criteria.VendorIDText)
