@@ -1,0 +1,13 @@
+// The program: one window, filled before it is shown, until it is closed.
+#include "ui/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Form1 form;
+    form.Form_Load();
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "catalogue/DeviceCatalogue.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class LinkLabel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ResultsListView;
+class SortedComboBox;
+struct FilterControls;
+
+// The program's single window. It owns the catalogue and every control for
+// the whole run; the current filter lives only in the five filter controls
+// and the current address only in LabelUrl.
+//
+// Failures: the handlers are noexcept. Nothing in them is expected to throw
+// with the built-in data; should anything throw anyway (a broken build's
+// catalogue, an out-of-range slot), the program ends at once through
+// std::terminate, which reports the exception, instead of letting it unwind
+// through the event loop.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using CatalogueFill = std::function<void(DeviceCatalogue &)>;
+
+    // The program's window, filled from the built-in catalogue.
+    explicit Form1(QWidget *parent = nullptr);
+    // A window over a catalogue of slotCount slots that `fill` fills at
+    // start-up, for tests and benchmarks.
+    Form1(qsizetype slotCount, CatalogueFill fill, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const DeviceCatalogue &catalogue() const { return m_catalogue; }
+
+    // Start-up sequence; runs once, before the window is first shown.
+    void Form_Load() noexcept;
+
+    void RefreshResults();
+    void UpdateRegistryLink();
+
+    void ComboVendor_Click() noexcept;
+    void ComboVendor_Change() noexcept;
+    void ComboType_Click() noexcept;
+    void ComboType_Change() noexcept;
+    void TextModel_Change() noexcept;
+    void TextVendorID_Change() noexcept;
+    void TextModelID_Change() noexcept;
+    void ListView1_Click() noexcept;
+    void LabelUrl_Click() noexcept;
+    void CommandClear_Click() noexcept;
+    void Form_Resize() noexcept;
+
+    // The controls, from top to bottom.
+    QLabel *LabelVendor = nullptr;
+    SortedComboBox *ComboVendor = nullptr;
+    QPushButton *CommandClear = nullptr;
+    QLabel *LabelModel = nullptr;
+    QLineEdit *TextModel = nullptr;
+    QLabel *LabelType = nullptr;
+    SortedComboBox *ComboType = nullptr;
+    QLabel *LabelVendorID = nullptr;
+    QLineEdit *TextVendorID = nullptr;
+    QLabel *LabelModelID = nullptr;
+    QLineEdit *TextModelID = nullptr;
+    QLabel *Label1 = nullptr;
+    LinkLabel *LabelUrl = nullptr;
+    ResultsListView *ListView1 = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Form1Controls.cpp
+    void createControls();
+    void applyFonts();
+    void applyDesignGeometry();
+    void setUpFocusOrder();
+    void setUpAccessibility();
+    // Form1Wiring.cpp
+    void wireEvents();
+    // Form1Layout.cpp
+    void setUpResultsList();
+    void setColumns(const std::array<double, 5> &widthsTwips);
+
+    FilterControls filterControls() const;
+
+    DeviceCatalogue m_catalogue;
+    CatalogueFill m_fillCatalogue;
+};

@@ -1,0 +1,86 @@
+#include "ui/Form1.h"
+
+#include "ui/DesignLayout.h"
+#include "ui/LinkLabel.h"
+#include "ui/ResizeLayout.h"
+#include "ui/ResultsListView.h"
+#include "ui/ScreenTwips.h"
+#include "ui/SortedComboBox.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+TwipsRect withWidth(TwipsRect rect, int width)
+{
+    rect.width = width;
+    return rect;
+}
+
+std::array<double, 5> baseColumnWidths()
+{
+    std::array<double, 5> widths{};
+    for (int i = 0; i < DesignLayout::ColumnCount; ++i)
+        widths.at(i) = DesignLayout::Columns.at(i).baseWidth;
+    return widths;
+}
+
+} // namespace
+
+void Form1::setUpResultsList()
+{
+    ListView1->clearItems();
+    ListView1->clearColumns();
+    setColumns(baseColumnWidths());
+    ListView1->setHeaderHidden(false);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setAllColumnsShowFocus(true);
+}
+
+// Existing columns are resized in place: re-creating them would drop the
+// list's selection along with the columns.
+void Form1::setColumns(const std::array<double, 5> &widthsTwips)
+{
+    const bool complete = ListView1->columnCount() == DesignLayout::ColumnCount;
+    if (!complete)
+        ListView1->clearColumns();
+    for (int i = 0; i < DesignLayout::ColumnCount; ++i) {
+        if (complete)
+            ListView1->setColumnWidthTwips(i, widthsTwips.at(i));
+        else
+            ListView1->addColumn(DesignLayout::columnCaption(i), widthsTwips.at(i));
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize() noexcept
+{
+    // A minimised window reports no usable size.
+    if (isMinimized())
+        return;
+    const TwipsScale scale = screenTwipsScale(*this);
+    const QRect outer = frameGeometry();
+    const ResizeGeometry g = ResizeLayout(float(scale.toTwipsX(outer.width())),
+                                          float(scale.toTwipsY(outer.height())));
+
+    setGeometryTwips(*ComboVendor, withWidth(DesignLayout::ComboVendor, g.inputWidth));
+    setGeometryTwips(*TextModel, withWidth(DesignLayout::TextModel, g.inputWidth));
+    setGeometryTwips(*ComboType, withWidth(DesignLayout::ComboType, g.inputWidth));
+    setGeometryTwips(*TextVendorID, withWidth(DesignLayout::TextVendorID, g.inputWidth));
+    setGeometryTwips(*TextModelID, withWidth(DesignLayout::TextModelID, g.inputWidth));
+    setGeometryTwips(*LabelUrl, withWidth(DesignLayout::LabelUrl, g.inputWidth));
+    TwipsRect list = withWidth(DesignLayout::ListView1, g.listWidth);
+    list.height = g.listHeight;
+    setGeometryTwips(*ListView1, list);
+    TwipsRect clear = DesignLayout::CommandClear;
+    clear.left = g.clearLeft;
+    setGeometryTwips(*CommandClear, clear);
+    setColumns(g.columnWidths);
+}
