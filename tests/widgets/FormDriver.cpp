@@ -1,0 +1,126 @@
+#include "FormDriver.h"
+
+#include "catalogue/DeviceCatalogue.h"
+#include "ui/Form1.h"
+#include "ui/ResultsListView.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace FormDriver {
+
+std::unique_ptr<Form1> openProgramWindow()
+{
+    auto form = std::make_unique<Form1>();
+    form->Form_Load();
+    if (!showAndActivate(*form))
+        return nullptr;
+    return form;
+}
+
+bool showAndActivate(Form1 &form)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return false;
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+void clickRow(ResultsListView &list, int row, Qt::MouseButton button)
+{
+    const QModelIndex index = list.model()->index(row, 0);
+    list.scrollTo(index);
+    const QPoint centre = list.visualRect(index).center();
+    QTest::mouseClick(list.viewport(), button, Qt::NoModifier, centre);
+}
+
+QPoint pointBesideRows(const ResultsListView &list)
+{
+    const QPoint below(list.viewport()->width() / 3, list.viewport()->height() - 3);
+    return list.indexAt(below).isValid() ? QPoint() : below;
+}
+
+bool chooseEntry(QComboBox &combo, const QString &text)
+{
+    const int target = combo.findText(text, Qt::MatchExactly);
+    if (target < 0)
+        return false;
+    combo.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&combo, Qt::Key_F4);
+    QAbstractItemView *popup = combo.view();
+    if (!QTest::qWaitForWindowExposed(popup->window()))
+        return false;
+    // The popup highlights the current entry, or none.
+    int at = popup->currentIndex().isValid() ? popup->currentIndex().row() : -1;
+    if (at < 0) {
+        QTest::keyClick(popup, Qt::Key_Home);
+        at = 0;
+    }
+    for (; at < target; ++at)
+        QTest::keyClick(popup, Qt::Key_Down);
+    for (; at > target; --at)
+        QTest::keyClick(popup, Qt::Key_Up);
+    QTest::keyClick(popup, Qt::Key_Return);
+    return !popup->isVisible() && combo.currentIndex() == target;
+}
+
+void typeInto(QLineEdit &edit, const QString &text)
+{
+    edit.setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(&edit, text);
+}
+
+void eraseAll(QLineEdit &edit)
+{
+    edit.setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&edit, Qt::Key_End);
+    for (qsizetype n = edit.text().size(); n > 0; --n)
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+}
+
+void pressTab(bool backwards)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return;
+    if (backwards)
+        QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(focus, Qt::Key_Tab);
+}
+
+QList<ResultRow> listedRows(const ResultsListView &list)
+{
+    // What the view shows, column by column.
+    const QAbstractItemModel &model = *list.model();
+    const auto text = [&](int row, int column) {
+        return model.data(model.index(row, column)).toString();
+    };
+    QList<ResultRow> rows;
+    for (int i = 0; i < model.rowCount(); ++i)
+        rows.append({text(i, 0), text(i, 1), text(i, 2), text(i, 3), text(i, 4)});
+    return rows;
+}
+
+ResultRows selectedRows(const DeviceCatalogue &catalogue, const SearchCriteria &criteria)
+{
+    // Straight from the records, without the filter's own row building.
+    ResultRows rows;
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        const DeviceRecord &r = catalogue.at(i);
+        if (AcceptsRecord(r, criteria))
+            rows.append({r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID});
+    }
+    return rows;
+}
+
+RefreshCounter::RefreshCounter(const ResultsListView &list)
+    : m_spy(list.model(), &QAbstractItemModel::modelReset)
+{
+}
+
+} // namespace FormDriver

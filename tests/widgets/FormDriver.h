@@ -1,0 +1,61 @@
+#pragma once
+
+// Real input for the widget tests: mouse clicks on the list's viewport and
+// the link label, keys into the text boxes and the drop-down popups.
+#include "search/DeviceFilter.h"
+
+#include <QPoint>
+#include <QSignalSpy>
+
+#include <memory>
+
+class DeviceCatalogue;
+class Form1;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class ResultsListView;
+
+namespace FormDriver {
+
+// The program's window as the entry makes it: built-in catalogue, start-up,
+// shown and active.
+std::unique_ptr<Form1> openProgramWindow();
+
+// Shows a loaded window and waits until it is exposed and active.
+bool showAndActivate(Form1 &form);
+
+// Left click (or another button) at the middle of a row, scrolled into view.
+void clickRow(ResultsListView &list, int row, Qt::MouseButton button = Qt::LeftButton);
+
+// A viewport point below the last row, or a null point when the rows fill
+// the viewport.
+QPoint pointBesideRows(const ResultsListView &list);
+
+// Picks an entry through the open popup with the keyboard: F4, arrow keys
+// up to the entry, Return. Returns false when the entry is not offered.
+bool chooseEntry(QComboBox &combo, const QString &text);
+
+void typeInto(QLineEdit &edit, const QString &text);
+// One Backspace per character, from the end.
+void eraseAll(QLineEdit &edit);
+
+// Presses Tab (or Shift+Tab) in the widget that has the focus.
+void pressTab(bool backwards = false);
+
+QList<ResultRow> listedRows(const ResultsListView &list);
+ResultRows selectedRows(const DeviceCatalogue &catalogue, const SearchCriteria &criteria);
+
+// Counts list refreshes: each one announces exactly one reset of the rows.
+class RefreshCounter
+{
+public:
+    explicit RefreshCounter(const ResultsListView &list);
+    int count() const { return int(m_spy.count()); }
+    void reset() { m_spy.clear(); }
+
+private:
+    QSignalSpy m_spy;
+};
+
+} // namespace FormDriver

@@ -1,0 +1,337 @@
+// The window's own controls on their own: the sorted drop-down, the results
+// list and the link label.
+#include "FormDriver.h"
+
+#include "catalogue/PickLists.h"
+#include "ui/LinkLabel.h"
+#include "ui/ResultsListView.h"
+#include "ui/SortedComboBox.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void comboKeepsListOrderWhateverTheInsertOrder();
+    void comboIgnoresHyphensAndCase();
+    void comboLoadChoosesNothingAndIsSilent();
+    void comboOffersNoFreeText();
+    void listClickOnRowNotifiesAfterSelecting();
+    void listClickBesideRowsNotifies();
+    void listKeyMovesDoNotNotify();
+    void listOtherButtonsAndDoubleClicks();
+    void listRowsSurviveColumnRecreation();
+    void listNeverEdits();
+    void listSelectionVisibleWithoutFocus();
+    void listColumnWidthsInTwips();
+    void listBatchIsOneReset();
+    void labelClickInsideOnly();
+    void labelLooksLikeALink();
+};
+
+namespace {
+
+ResultRow row(int i)
+{
+    return {u"Vendor %1"_s.arg(i), u"Model %1"_s.arg(i), u"Flow"_s,
+            u"%1"_s.arg(i, 6, 16, QChar(u'0')), QString()};
+}
+
+// A shown list with `rows` items under the five columns.
+void fill(ResultsListView &list, int rows)
+{
+    list.clearColumns();
+    for (auto caption : {u"Vendor"_s, u"Model"_s, u"Type"_s, u"Vendor ID"_s, u"Model ID"_s})
+        list.addColumn(caption, 1500);
+    list.clearItems();
+    for (int i = 0; i < rows; ++i) {
+        const ResultRow r = row(i);
+        list.addItem(r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID);
+    }
+}
+
+bool showActive(QWidget &w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowExposed(&w) && QTest::qWaitForWindowActive(&w);
+}
+
+QStringList entries(const QComboBox &combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i)
+        texts.append(combo.itemText(i));
+    return texts;
+}
+
+} // namespace
+
+void TestControls::comboKeepsListOrderWhateverTheInsertOrder()
+{
+    QStringList names;
+    for (QStringView name : vendorPickList())
+        names.append(name.toString());
+    QStringList expected = names;
+    expected.prepend(QString());
+
+    for (int round = 0; round < 5; ++round) {
+        QStringList shuffled = names;
+        shuffled.append(QString());
+        std::shuffle(shuffled.begin(), shuffled.end(), *QRandomGenerator::global());
+        SortedComboBox combo;
+        for (const QString &name : std::as_const(shuffled))
+            combo.addSortedItem(name);
+        QCOMPARE(entries(combo), expected);
+    }
+}
+
+void TestControls::comboIgnoresHyphensAndCase()
+{
+    SortedComboBox combo;
+    for (auto name : {u"K-TEK"_s, u"Krohne Messtechnik GmbH"_s, u"K-Patents Oy"_s,
+                      u"KOSO America Inc."_s, QString()})
+        combo.addSortedItem(name);
+    QCOMPARE(entries(combo), (QStringList{QString(), u"KOSO America Inc."_s, u"K-Patents Oy"_s,
+                                          u"Krohne Messtechnik GmbH"_s, u"K-TEK"_s}));
+}
+
+void TestControls::comboLoadChoosesNothingAndIsSilent()
+{
+    SortedComboBox combo;
+    combo.addSortedItem(u"left over"_s);
+    combo.setCurrentIndex(0);
+    QSignalSpy index(&combo, &QComboBox::currentIndexChanged);
+    QSignalSpy text(&combo, &QComboBox::currentTextChanged);
+
+    combo.loadPickList(typePickList());
+    QCOMPARE(combo.count(), 16);
+    QCOMPARE(combo.itemText(0), QString());
+    QCOMPARE(combo.itemText(1), u"Analytical"_s);
+    QCOMPARE(combo.itemText(15), u"Wiring Components"_s);
+    QCOMPARE(combo.currentIndex(), -1);
+    QCOMPARE(combo.currentText(), QString());
+    QCOMPARE(index.count(), 0);
+    QCOMPARE(text.count(), 0);
+    // Choosing the empty entry afterwards is a real change and notifies.
+    combo.setCurrentIndex(0);
+    QCOMPARE(index.count(), 1);
+}
+
+void TestControls::comboOffersNoFreeText()
+{
+    SortedComboBox combo;
+    combo.loadPickList(typePickList());
+    QVERIFY(showActive(combo));
+    QVERIFY(!combo.isEditable());
+    QVERIFY(!combo.lineEdit());
+    QTest::keyClicks(&combo, u"zq9 free text"_s);
+    QVERIFY(combo.currentText().isEmpty() || combo.findText(combo.currentText()) >= 0);
+    QVERIFY(combo.findText(u"zq9 free text"_s) < 0);
+    QCOMPARE(combo.count(), 16);
+}
+
+void TestControls::listClickOnRowNotifiesAfterSelecting()
+{
+    ResultsListView list;
+    fill(list, 10);
+    QVERIFY(showActive(list));
+    std::optional<ResultRow> seen;
+    connect(&list, &ResultsListView::listClicked, &list, [&] { seen = list.selectedItem(); });
+    QSignalSpy clicks(&list, &ResultsListView::listClicked);
+
+    FormDriver::clickRow(list, 3);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(seen);
+    QCOMPARE(*seen, row(3));
+    FormDriver::clickRow(list, 7);
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(*seen, row(7));
+}
+
+void TestControls::listClickBesideRowsNotifies()
+{
+    ResultsListView list;
+    fill(list, 2);
+    list.resize(700, 300);
+    QVERIFY(showActive(list));
+    QSignalSpy clicks(&list, &ResultsListView::listClicked);
+
+    FormDriver::clickRow(list, 1);
+    const QPoint beside = FormDriver::pointBesideRows(list);
+    QVERIFY(!beside.isNull());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, beside);
+    QCOMPARE(clicks.count(), 2);
+    // Right of the last column is beside the rows too.
+    const int right = list.header()->length() + 5;
+    QVERIFY(right < list.viewport()->width());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(right, list.visualRect(list.model()->index(0, 0)).center().y()));
+    QCOMPARE(clicks.count(), 3);
+    // The header is not part of the list's item area.
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QCOMPARE(clicks.count(), 3);
+}
+
+void TestControls::listKeyMovesDoNotNotify()
+{
+    ResultsListView list;
+    fill(list, 10);
+    QVERIFY(showActive(list));
+    FormDriver::clickRow(list, 2);
+    QSignalSpy clicks(&list, &ResultsListView::listClicked);
+
+    QTest::keyClick(list.viewport(), Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_End);
+    QTest::keyClick(&list, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(*list.selectedItem(), row(9)); // the keys did move the selection
+}
+
+void TestControls::listOtherButtonsAndDoubleClicks()
+{
+    ResultsListView list;
+    fill(list, 10);
+    QVERIFY(showActive(list));
+    QSignalSpy clicks(&list, &ResultsListView::listClicked);
+
+    FormDriver::clickRow(list, 4, Qt::RightButton);
+    FormDriver::clickRow(list, 4, Qt::MiddleButton);
+    QCOMPARE(clicks.count(), 0);
+
+    // A double click is one click, not two. The window system delivers
+    // press, release, press, double click, release.
+    const QPoint at = list.visualRect(list.model()->index(5, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(*list.selectedItem(), row(5));
+
+    // Pressed in the list, released outside its item area: no click.
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                        QPoint(-5, list.viewport()->height() + 20));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestControls::listRowsSurviveColumnRecreation()
+{
+    ResultsListView list;
+    fill(list, 4);
+    list.clearColumns();
+    QCOMPARE(list.columnCount(), 0);
+    QCOMPARE(list.itemCount(), 4);
+    for (auto caption : {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s})
+        list.addColumn(caption, 1000);
+    QCOMPARE(list.columnCaption(4), u"E"_s);
+    const QList<ResultRow> rows = FormDriver::listedRows(list);
+    QCOMPARE(rows.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(rows.at(i), row(i));
+}
+
+void TestControls::listNeverEdits()
+{
+    ResultsListView list;
+    fill(list, 3);
+    QVERIFY(showActive(list));
+    const QPoint at = list.visualRect(list.model()->index(1, 0)).center();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::keyClick(&list, Qt::Key_F2);
+    QTest::keyClicks(&list, u"xyz"_s);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QVERIFY(list.findChildren<QLineEdit *>().isEmpty()); // no editor opened
+    QCOMPARE(FormDriver::listedRows(list).at(1), row(1));
+    for (int c = 0; c < 5; ++c)
+        QVERIFY(!(list.model()->flags(list.model()->index(1, c)) & Qt::ItemIsEditable));
+}
+
+void TestControls::listSelectionVisibleWithoutFocus()
+{
+    ResultsListView list;
+    const QPalette p = list.palette();
+    QCOMPARE(p.color(QPalette::Inactive, QPalette::Highlight),
+             p.color(QPalette::Active, QPalette::Highlight));
+    QCOMPARE(p.color(QPalette::Inactive, QPalette::HighlightedText),
+             p.color(QPalette::Active, QPalette::HighlightedText));
+    QCOMPARE(list.selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+void TestControls::listColumnWidthsInTwips()
+{
+    ResultsListView list;
+    list.addColumn(u"A"_s, 2022.7272);
+    list.addColumn(u"B"_s, 1500);
+    // 15 twips per pixel at 96 dpi: 134.8 rounds to 135.
+    const double dpi = list.screen()->logicalDotsPerInchX();
+    QCOMPARE(list.header()->sectionSize(0), qRound(2022.7272 * dpi / 1440));
+    QCOMPARE(list.header()->sectionSize(1), qRound(1500 * dpi / 1440));
+    list.setColumnWidthTwips(1, 3000);
+    QCOMPARE(list.header()->sectionSize(1), qRound(3000 * dpi / 1440));
+    QVERIFY(!list.header()->stretchLastSection());
+}
+
+void TestControls::listBatchIsOneReset()
+{
+    ResultsListView list;
+    fill(list, 3);
+    FormDriver::RefreshCounter resets(list);
+    QSignalSpy inserts(list.model(), &QAbstractItemModel::rowsInserted);
+    {
+        const ResultsListView::ItemBatch batch(list);
+        list.clearItems();
+        for (int i = 0; i < 50; ++i) {
+            const ResultRow r = row(i);
+            list.addItem(r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID);
+        }
+    }
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(inserts.count(), 0);
+    QCOMPARE(list.itemCount(), 50);
+    QCOMPARE(FormDriver::listedRows(list).at(49), row(49));
+}
+
+void TestControls::labelClickInsideOnly()
+{
+    LinkLabel label;
+    label.setLinkText(u"http://example.invalid/x?a=1&b=2"_s);
+    label.resize(300, 20);
+    QVERIFY(showActive(label));
+    QSignalSpy clicks(&label, &LinkLabel::clicked);
+
+    QTest::mouseClick(&label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseClick(&label, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, QPoint(400, 10));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(label.text(), u"http://example.invalid/x?a=1&b=2"_s); // shown as is
+}
+
+void TestControls::labelLooksLikeALink()
+{
+    LinkLabel label;
+    QCOMPARE(label.palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(label.palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(label.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(label.textFormat(), Qt::PlainText);
+    QCOMPARE(label.focusPolicy(), Qt::NoFocus);
+    label.setLinkText(u"<b>not bold</b>"_s);
+    QCOMPARE(label.text(), u"<b>not bold</b>"_s);
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
