@@ -19,3 +19,9 @@ cmake --preset asan
 cmake --build --preset asan
 stage "tests (asan)"
 ctest --preset asan
+
+stage "build (fuzz)"
+cmake --preset fuzz
+cmake --build --preset fuzz
+stage "fuzz (bounded runs)"
+ctest --preset fuzz
