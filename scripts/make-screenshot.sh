@@ -26,7 +26,7 @@ xs_settle_window
 
 # First row of the results list: the list starts 3120 twips (208 px at
 # 96 dpi) below the top; one header line and half a row further down.
-xdotool mousemove --window "$XS_WIN" 80 244 click 1
+xdotool mousemove --window "$XS_WIN" 80 233 click 1
 xdotool mousemove --window "$XS_WIN" 600 20
 # Let the label and list repaint before grabbing the window.
 xs_settle_window

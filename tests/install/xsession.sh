@@ -58,8 +58,16 @@ xs_start_app() {
 }
 
 xs_find_window() {
-    local title=$1 found
-    found=$(timeout "$XS_WAIT_SECONDS" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1) || true
+    local title=$1 found="" i
+    for ((i = 0; i < XS_WAIT_SECONDS * 5; i++)); do
+        found=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1) || true
+        [[ -z $found ]] || break
+        if ! kill -0 "$XS_APP_PID" 2>/dev/null; then
+            cat "$XS_TMP/app.log" >&2 || true
+            xs_fail "the program ended before showing its window"
+        fi
+        sleep 0.2
+    done
     if [[ -z $found ]]; then
         cat "$XS_TMP/app.log" >&2 || true
         xs_fail "no visible window named \"$title\" within ${XS_WAIT_SECONDS}s"
