@@ -60,6 +60,15 @@ void Form1::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+// Restoring a minimised window need not change its size, yet the pass
+// skipped while minimised has to run again.
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
 void Form1::Form_Resize() noexcept
 {
     // A minimised window reports no usable size.

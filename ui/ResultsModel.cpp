@@ -63,6 +63,8 @@ void ResultsModel::clearRows()
         m_rows.clear();
         return;
     }
+    if (m_rows.isEmpty())
+        return;
     beginResetModel();
     m_rows.clear();
     endResetModel();
