@@ -1,0 +1,154 @@
+// What a megabyte paste costs: the filter with a 1 MB model text, the
+// window's refresh with it, the paste into the model box (and clearing it
+// again), and the text search on a megabyte field.
+#include "catalogue/CatalogueData.h"
+#include "catalogue/DeviceCatalogue.h"
+#include "search/DeviceFilter.h"
+#include "search/FindText.h"
+#include "ui/Form1.h"
+#include "ui/ResultsListView.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// 2^19 code units (1 MB) of pasted lines: model names, IDs, punctuation.
+const QString &megabyteText()
+{
+    static const QString text = [] {
+        const QString line = u"Deltabar S / EJX910, Rosemount® 3051; FIO-100\t0X452B48 (rev 2)\r\n"_s;
+        QString t;
+        while (t.size() < (qsizetype(1) << 19))
+            t += line;
+        t.truncate(qsizetype(1) << 19);
+        return t;
+    }();
+    return text;
+}
+
+bool builtInComplete()
+{
+    return qsizetype(builtInCatalogueRows().size()) == DeviceCatalogue::BuiltInSlotCount;
+}
+
+// The built-in catalogue, or records shaped like it while it is incomplete.
+void fillCatalogue(DeviceCatalogue &c)
+{
+    if (builtInComplete()) {
+        LoadCatalogue(c);
+        return;
+    }
+    static const QString types[] = {u"Flow"_s, u"Pressure"_s, u"Level"_s, u"Flow,Other"_s};
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        DeviceRecord &r = c.slot(i);
+        r.LinkID = QString::number(562 + i);
+        r.Vendor = u"Vendor %1 Process Solutions GmbH"_s.arg(i % 93);
+        r.Model = u"Model-%1 Series %2"_s.arg(i).arg(i % 17);
+        r.Type = types[i % 4];
+        if (i % 5 < 3) {
+            r.VendorID = QString::number(0x100000 + i % 93, 16).toUpper();
+            r.ModelID = QString::number(0x1000 + i, 16).toUpper();
+        }
+    }
+}
+
+const DeviceCatalogue &catalogue()
+{
+    static const auto c = [] {
+        auto made = std::make_unique<DeviceCatalogue>();
+        fillCatalogue(*made);
+        return made;
+    }();
+    return *c;
+}
+
+std::unique_ptr<Form1> &windowSlot()
+{
+    static std::unique_ptr<Form1> form;
+    return form;
+}
+
+// Loaded, not shown: painting is not part of these figures.
+Form1 &loadedWindow()
+{
+    std::unique_ptr<Form1> &form = windowSlot();
+    if (!form) {
+        form = std::make_unique<Form1>(DeviceCatalogue::BuiltInSlotCount, fillCatalogue);
+        form->Form_Load();
+    }
+    return *form;
+}
+
+void BM_SelectDevices_MegabyteModelText(benchmark::State &state)
+{
+    SearchCriteria criteria;
+    criteria.ModelText = state.range(0) ? megabyteText().toUpper() : megabyteText();
+    qsizetype rows = 0;
+    for (auto _ : state)
+        rows = SelectDevices(catalogue(), criteria).size();
+    state.counters["rows"] = double(rows);
+    state.counters["builtIn"] = builtInComplete();
+}
+BENCHMARK(BM_SelectDevices_MegabyteModelText)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The window's refresh with the box holding all it takes of the paste.
+void BM_RefreshResults_MegabytePaste(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    form.TextModel->setText(megabyteText());
+    for (auto _ : state)
+        form.RefreshResults();
+    state.counters["boxUnits"] = double(form.TextModel->text().size());
+    state.counters["rows"] = form.ListView1->itemCount();
+    form.TextModel->setText(QString());
+}
+BENCHMARK(BM_RefreshResults_MegabytePaste)->Unit(benchmark::kMicrosecond);
+
+// The paste as the user sees it: the box takes the text and the list
+// refreshes, then the box is emptied and all rows come back.
+void BM_PasteAndClearModelBox(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    for (auto _ : state) {
+        form.TextModel->setText(megabyteText());
+        form.TextModel->setText(QString());
+    }
+    state.counters["rows"] = form.ListView1->itemCount();
+}
+BENCHMARK(BM_PasteAndClearModelBox)->Unit(benchmark::kMicrosecond);
+
+// A record field a megabyte long: the search itself, case ignored.
+void BM_FindText_MegabyteField(benchmark::State &state)
+{
+    const QString &field = megabyteText();
+    const QString sought = state.range(0) ? field.toUpper() : u"zlk9000"_s;
+    qsizetype found = 0;
+    for (auto _ : state)
+        found = FindText(field, sought, CompareMode::CaseInsensitive);
+    state.counters["found"] = double(found);
+    state.SetBytesProcessed(state.iterations() * field.size() * 2);
+}
+BENCHMARK(BM_FindText_MegabyteField)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    windowSlot().reset();
+    return 0;
+}
