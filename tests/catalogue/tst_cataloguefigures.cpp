@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 using namespace CatalogueTexts;
