@@ -28,6 +28,9 @@ struct ResultRow
     friend bool operator==(const ResultRow &, const ResultRow &) = default;
 };
 
+// Five implicitly shared strings: moved in memory as plain bytes.
+Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);
+
 using ResultRows = QList<ResultRow>;
 
 // The five tests in order, stopping at the first that fails.
