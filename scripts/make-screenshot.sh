@@ -32,5 +32,5 @@ xdotool mousemove --window "$XS_WIN" 600 20
 xs_settle_window
 sleep 0.5
 
-import -window "$XS_WIN" "$output"
+import -window "$XS_WIN" -define png:exclude-chunk=date,time "$output"
 echo "saved $output ($(identify -format '%wx%h' "$output"))"
