@@ -42,6 +42,8 @@ cleanup() {
     rm -rf "$tmp"
 }
 trap cleanup EXIT
+# Signals end the script through its exit trap.
+trap 'exit 1' HUP INT PIPE TERM
 
 fail() {
     echo "FAIL: $*" >&2
@@ -62,17 +64,33 @@ mv "\$out.tmp" "\$out"
 STUB
 chmod +x "$tmp/bin/xdg-open"
 
-# Xvfb writes its display number to fd 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
-    3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-server_pid=$!
-for ((i = 0; i < wait_seconds * 10; i++)); do
-    [[ -s $tmp/display ]] && break
-    kill -0 "$server_pid" 2>/dev/null || fail "Xvfb exited: $(cat "$tmp/xvfb.log")"
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$tmp/display")"
+# Xvfb writes its display number to fd 3 once it accepts clients. Other
+# X servers may come and go on this host meanwhile; a server that cannot
+# be reached is replaced by a fresh one.
+start_server() {
+    local attempt i
+    for attempt in 1 2 3; do
+        rm -f "$tmp/display"
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+            3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+        server_pid=$!
+        for ((i = 0; i < wait_seconds * 10; i++)); do
+            [[ -s $tmp/display ]] && break
+            kill -0 "$server_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [[ -s $tmp/display ]]; then
+            export DISPLAY=":$(head -n1 "$tmp/display")"
+            xdpyinfo >/dev/null 2>&1 && return 0
+        fi
+        kill "$server_pid" 2>/dev/null || true
+        wait "$server_pid" 2>/dev/null || true
+        server_pid=""
+    done
+    echo "FAIL: no reachable X server: $(cat "$tmp/xvfb.log")" >&2
+    exit 1
+}
+start_server
 
 # A clean environment: no session bus, no desktop settings, no scaling.
 env -i PATH="$tmp/bin:/usr/bin:/bin" HOME="$tmp/home" DISPLAY="$DISPLAY" \
