@@ -1,0 +1,46 @@
+// Baselines for the start-up figures: an empty Qt window of the program's
+// design client size, or (with --widgets) the same window holding one of
+// each standard control the program uses, with a few rows of text.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void addStandardControls(QWidget &window)
+{
+    (new QLabel(u"Vendor:"_s, &window))->setGeometry(8, 16, 65, 17);
+    auto *combo = new QComboBox(&window);
+    combo->addItems({QString(), u"Flow"_s, u"Level"_s});
+    combo->setGeometry(104, 16, 441, 21);
+    (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
+    (new QPushButton(u"Clear"_s, &window))->setGeometry(560, 16, 49, 153);
+    auto *tree = new QTreeView(&window);
+    auto *model = new QStandardItemModel(20, 5, tree);
+    for (int row = 0; row < 20; ++row)
+        for (int column = 0; column < 5; ++column)
+            model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
+    tree->setModel(model);
+    tree->setGeometry(8, 208, 601, 214);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(u"Bare Qt window"_s);
+    window.resize(628, 461);
+    if (QApplication::arguments().contains(u"--widgets"_s))
+        addStandardControls(window);
+    window.show();
+    return app.exec();
+}

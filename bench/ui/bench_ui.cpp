@@ -1,0 +1,145 @@
+// Cost of the window's work on the offscreen platform: a refresh of the
+// results list, a link update, a layout pass, and the list class emptied
+// and refilled far beyond the built-in catalogue's size.
+#include "catalogue/DeviceCatalogue.h"
+#include "ui/Form1.h"
+#include "ui/ResultsListView.h"
+#include "ui/SortedComboBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The program's window after start-up, not shown: painting aside. It is
+// released before the application object goes.
+std::unique_ptr<Form1> &windowSlot()
+{
+    static std::unique_ptr<Form1> form;
+    return form;
+}
+
+Form1 &loadedWindow()
+{
+    std::unique_ptr<Form1> &form = windowSlot();
+    if (!form) {
+        form = std::make_unique<Form1>();
+        form->Form_Load();
+    }
+    return *form;
+}
+
+ResultRows syntheticRows(int count)
+{
+    ResultRows rows;
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.append({u"Vendor %1 Process Solutions GmbH"_s.arg(i % 93),
+                     u"Model-%1 Series %2"_s.arg(i).arg(i % 17), u"Flow,Other"_s,
+                     QString::number(0x100000 + i % 93, 16).toUpper(),
+                     QString::number(0x1000 + i % 4096, 16).toUpper()});
+    return rows;
+}
+
+void refill(ResultsListView &list, const ResultRows &rows)
+{
+    const ResultsListView::ItemBatch batch(list);
+    list.clearItems();
+    for (const ResultRow &r : rows)
+        list.addItem(r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID);
+}
+
+void BM_RefreshResults_AllEmpty(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    for (auto _ : state)
+        form.RefreshResults();
+    state.counters["rows"] = form.ListView1->itemCount();
+}
+BENCHMARK(BM_RefreshResults_AllEmpty);
+
+void BM_RefreshResults_ModelTyped(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    form.TextModel->setText(u"ff"_s);
+    for (auto _ : state)
+        form.RefreshResults();
+    state.counters["rows"] = form.ListView1->itemCount();
+    form.TextModel->setText(QString());
+}
+BENCHMARK(BM_RefreshResults_ModelTyped);
+
+void BM_UpdateRegistryLink(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    form.ListView1->setCurrentIndex(form.ListView1->model()->index(260, 0));
+    for (auto _ : state)
+        form.UpdateRegistryLink();
+    state.counters["selected"] = form.ListView1->selectedItem().has_value();
+    form.ListView1->clearSelection();
+}
+BENCHMARK(BM_UpdateRegistryLink);
+
+void BM_FormResize(benchmark::State &state)
+{
+    Form1 &form = loadedWindow();
+    for (auto _ : state)
+        form.Form_Resize();
+}
+BENCHMARK(BM_FormResize);
+
+// The list alone, shown, emptied and refilled, then painted once.
+void BM_ListRefillAndRepaint(benchmark::State &state)
+{
+    const ResultRows rows = syntheticRows(int(state.range(0)));
+    ResultsListView list;
+    list.clearColumns();
+    for (auto caption : {u"Vendor"_s, u"Model"_s, u"Type"_s, u"Vendor ID"_s, u"Model ID"_s})
+        list.addColumn(caption, 1760);
+    list.resize(609, 241);
+    list.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        refill(list, rows);
+        list.repaint();
+        list.viewport()->repaint();
+    }
+    state.counters["rows"] = list.itemCount();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ListRefillAndRepaint)->Arg(520)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+// The same without painting, to tell the two costs apart.
+void BM_ListRefillOnly(benchmark::State &state)
+{
+    const ResultRows rows = syntheticRows(int(state.range(0)));
+    ResultsListView list;
+    for (auto caption : {u"Vendor"_s, u"Model"_s, u"Type"_s, u"Vendor ID"_s, u"Model ID"_s})
+        list.addColumn(caption, 1760);
+    for (auto _ : state)
+        refill(list, rows);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ListRefillOnly)->Arg(520)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    windowSlot().reset();
+    return 0;
+}
