@@ -3,9 +3,13 @@
 
 #include <QApplication>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets a Wayland compositor match the window to the desktop entry.
+    QGuiApplication::setDesktopFileName(u"io.github.quindrel.Velmorra"_s);
     Form1 form;
     form.Form_Load();
     form.show();
