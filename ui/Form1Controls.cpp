@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -49,6 +51,9 @@ void Form1::createControls()
 
     // Start-up replaces this before the window is ever shown.
     LabelUrl->setLinkText(u"http://registry.invalid/link_id=0"_s);
+    // The text boxes take text of any length, not just Qt's default 32767.
+    for (QLineEdit *box : {TextModel, TextVendorID, TextModelID})
+        box->setMaxLength(std::numeric_limits<int>::max());
     // Enter and Escape must not press "Clear".
     CommandClear->setAutoDefault(false);
     CommandClear->setDefault(false);

@@ -21,6 +21,8 @@ ResultsListView::ResultsListView(QWidget *parent)
     setAllColumnsShowFocus(true);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    // Columns take their computed widths however small the window gets.
+    header()->setMinimumSectionSize(0);
     keepSelectionVisibleWithoutFocus();
 }
 

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 class TestFormStartup : public QObject
@@ -130,7 +132,7 @@ void TestFormStartup::textBoxesEmpty()
 {
     for (const QLineEdit *edit : {m_form->TextModel, m_form->TextVendorID, m_form->TextModelID}) {
         QCOMPARE(edit->text(), QString());
-        QCOMPARE(edit->maxLength(), 32767); // Qt's default: no limit of our own
+        QCOMPARE(edit->maxLength(), std::numeric_limits<int>::max()); // no length limit
         QVERIFY(!edit->isReadOnly());
     }
 }
