@@ -1,5 +1,6 @@
 // Filter and link-resolution cost on the built-in catalogue and on synthetic
 // catalogues of growing size (the cost should grow linearly).
+#include "bench/BenchCatalogue.h"
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
 #include "search/RegistryLink.h"
@@ -11,16 +12,6 @@
 namespace {
 
 using namespace Qt::StringLiterals;
-
-const DeviceCatalogue &builtIn()
-{
-    static const auto catalogue = [] {
-        auto c = std::make_unique<DeviceCatalogue>();
-        LoadCatalogue(*c);
-        return c;
-    }();
-    return *catalogue;
-}
 
 // Records shaped like the real ones: a few dozen vendors, varied models,
 // about 40% without IDs.
@@ -54,7 +45,7 @@ const DeviceCatalogue &syntheticOf(qsizetype size)
 
 void BM_SelectBuiltIn_AllEmpty(benchmark::State &state)
 {
-    const DeviceCatalogue &c = builtIn();
+    const DeviceCatalogue &c = builtInCatalogue();
     const SearchCriteria none;
     for (auto _ : state)
         benchmark::DoNotOptimize(SelectDevices(c, none));
@@ -63,7 +54,7 @@ BENCHMARK(BM_SelectBuiltIn_AllEmpty);
 
 void BM_SelectBuiltIn_EveryCriterion(benchmark::State &state)
 {
-    const DeviceCatalogue &c = builtIn();
+    const DeviceCatalogue &c = builtInCatalogue();
     const SearchCriteria all{u"Endress + Hauser"_s, u"Pressure"_s, u"deltabar"_s,
                              u"452b48"_s, u"1009"_s};
     for (auto _ : state)
@@ -73,7 +64,7 @@ BENCHMARK(BM_SelectBuiltIn_EveryCriterion);
 
 void BM_SelectBuiltIn_ModelText(benchmark::State &state)
 {
-    const DeviceCatalogue &c = builtIn();
+    const DeviceCatalogue &c = builtInCatalogue();
     const SearchCriteria model{{}, {}, u"ff"_s, {}, {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(SelectDevices(c, model));
@@ -104,7 +95,7 @@ BENCHMARK(BM_SelectSynthetic_EveryCriterion)->Arg(520)->Arg(10'000)->Arg(100'000
 
 void BM_ResolveBuiltIn(benchmark::State &state)
 {
-    const DeviceCatalogue &c = builtIn();
+    const DeviceCatalogue &c = builtInCatalogue();
     const ResultRow row = MakeResultRow(c.at(260));
     const std::optional<ResultRow> selected = row;
     for (auto _ : state)

@@ -13,7 +13,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:?usage: $0 <velmorra> [output.png]}")
 output=$(realpath -m "${2:-$repo/docs/screenshot.png}")
 
-source "$repo/tests/install/xsession.sh"
+source "$repo/tests/support/xsession.sh"
 trap xs_cleanup EXIT
 
 [[ -x $program ]] || xs_fail "no program at $program"

@@ -1,6 +1,8 @@
 // What a megabyte paste costs: the filter with a 1 MB model text, the
 // window's refresh with it, the paste into the model box (and clearing it
 // again), and the text search on a megabyte field.
+#include "bench/BenchCatalogue.h"
+#include "bench/BenchWindow.h"
 #include "catalogue/CatalogueData.h"
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
@@ -8,12 +10,9 @@
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -61,29 +60,13 @@ void fillCatalogue(DeviceCatalogue &c)
 
 const DeviceCatalogue &catalogue()
 {
-    static const auto c = [] {
-        auto made = std::make_unique<DeviceCatalogue>();
-        fillCatalogue(*made);
-        return made;
-    }();
-    return *c;
+    return filledCatalogue<&fillCatalogue>();
 }
 
-std::unique_ptr<Form1> &windowSlot()
+// The window holding the same catalogue.
+Form1 &window()
 {
-    static std::unique_ptr<Form1> form;
-    return form;
-}
-
-// Loaded, not shown: painting is not part of these figures.
-Form1 &loadedWindow()
-{
-    std::unique_ptr<Form1> &form = windowSlot();
-    if (!form) {
-        form = std::make_unique<Form1>(DeviceCatalogue::BuiltInSlotCount, fillCatalogue);
-        form->Form_Load();
-    }
-    return *form;
+    return loadedWindow(DeviceCatalogue::BuiltInSlotCount, fillCatalogue);
 }
 
 void BM_SelectDevices_MegabyteModelText(benchmark::State &state)
@@ -101,7 +84,7 @@ BENCHMARK(BM_SelectDevices_MegabyteModelText)->Arg(0)->Arg(1)->Unit(benchmark::k
 // The window's refresh with the box holding all it takes of the paste.
 void BM_RefreshResults_MegabytePaste(benchmark::State &state)
 {
-    Form1 &form = loadedWindow();
+    Form1 &form = window();
     form.TextModel->setText(megabyteText());
     for (auto _ : state)
         form.RefreshResults();
@@ -115,7 +98,7 @@ BENCHMARK(BM_RefreshResults_MegabytePaste)->Unit(benchmark::kMicrosecond);
 // refreshes, then the box is emptied and all rows come back.
 void BM_PasteAndClearModelBox(benchmark::State &state)
 {
-    Form1 &form = loadedWindow();
+    Form1 &form = window();
     for (auto _ : state) {
         form.TextModel->setText(megabyteText());
         form.TextModel->setText(QString());
@@ -141,14 +124,5 @@ BENCHMARK(BM_FindText_MegabyteField)->Arg(0)->Arg(1)->Unit(benchmark::kMicroseco
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    windowSlot().reset();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Cost of the window's work on the offscreen platform: a refresh of the
 // results list, a link update, a layout pass, and the list class emptied
 // and refilled far beyond the built-in catalogue's size.
+#include "bench/BenchWindow.h"
 #include "catalogue/DeviceCatalogue.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
@@ -11,29 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// The program's window after start-up, not shown: painting aside. It is
-// released before the application object goes.
-std::unique_ptr<Form1> &windowSlot()
-{
-    static std::unique_ptr<Form1> form;
-    return form;
-}
-
-Form1 &loadedWindow()
-{
-    std::unique_ptr<Form1> &form = windowSlot();
-    if (!form) {
-        form = std::make_unique<Form1>();
-        form->Form_Load();
-    }
-    return *form;
-}
 
 ResultRows syntheticRows(int count)
 {
@@ -132,14 +113,5 @@ BENCHMARK(BM_ListRefillOnly)->Arg(520)->Arg(100'000)->Unit(benchmark::kMicroseco
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    windowSlot().reset();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

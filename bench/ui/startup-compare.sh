@@ -13,54 +13,19 @@ set -euo pipefail
 program=$1
 bare=$2
 runs=${3:-9}
-wait_seconds=30
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/support/xsession.sh"
 
-server_pid=""
-app_pid=""
 xev_pid=""
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/velmorra-startup.XXXXXX")
-
-cleanup() {
-    local pid
-    for pid in "$app_pid" "$xev_pid" "$server_pid"; do
-        if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
-    rm -rf "$tmp"
+finish() {
+    if [[ -n $xev_pid ]]; then
+        kill "$xev_pid" 2>/dev/null || true
+        wait "$xev_pid" 2>/dev/null || true
+    fi
+    xs_cleanup
 }
-trap cleanup EXIT
-# Signals end the script through its exit trap.
-trap 'exit 1' HUP INT PIPE TERM
-
-# Xvfb writes its display number to fd 3 once it accepts clients. Other
-# X servers may come and go on this host meanwhile; a server that cannot
-# be reached is replaced by a fresh one.
-start_server() {
-    local attempt i
-    for attempt in 1 2 3; do
-        rm -f "$tmp/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
-            3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-        server_pid=$!
-        for ((i = 0; i < wait_seconds * 10; i++)); do
-            [[ -s $tmp/display ]] && break
-            kill -0 "$server_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        if [[ -s $tmp/display ]]; then
-            export DISPLAY=":$(head -n1 "$tmp/display")"
-            xdpyinfo >/dev/null 2>&1 && return 0
-        fi
-        kill "$server_pid" 2>/dev/null || true
-        wait "$server_pid" 2>/dev/null || true
-        server_pid=""
-    done
-    echo "FAIL: no reachable X server: $(cat "$tmp/xvfb.log")" >&2
-    exit 1
-}
-start_server
+xs_trap finish
+xs_start_server 1024x768x24
+tmp=$XS_TMP
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
@@ -73,13 +38,10 @@ measure() {
     xev_pid=$!
     sleep 0.3
     start=$(now_us)
-    env -i PATH=/usr/bin:/bin HOME="$tmp" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$tmp" \
-        DBUS_SESSION_BUS_ADDRESS=disabled: QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
-        "$@" >"$tmp/app.log" 2>&1 &
-    app_pid=$!
+    xs_start_app "$@"
     until grep -q '^MapNotify' "$tmp/xev.log"; do
-        kill -0 "$app_pid" 2>/dev/null || { echo "$exe ended: $(cat "$tmp/app.log")" >&2; exit 1; }
-        (($(now_us) - start < wait_seconds * 1000000)) || { echo "$exe: no window" >&2; exit 1; }
+        kill -0 "$XS_APP_PID" 2>/dev/null || xs_fail "$exe ended"
+        (($(now_us) - start < XS_WAIT_SECONDS * 1000000)) || xs_fail "$exe: no window"
         sleep 0.002
     done
     mapped=$(($(now_us) - start))
@@ -88,10 +50,10 @@ measure() {
     xev_pid=""
     # Let it paint, then read the peak.
     sleep 0.5
-    hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$app_pid/status")
-    kill "$app_pid"
-    wait "$app_pid" 2>/dev/null || true
-    app_pid=""
+    hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$XS_APP_PID/status")
+    xs_stop_app
+    # One run's messages at a time, for the failure report.
+    : >"$tmp/app.log"
     echo "$mapped $hwm"
 }
 

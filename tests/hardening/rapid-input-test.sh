@@ -14,7 +14,6 @@ set -euo pipefail
 program=$1
 artifacts=$2
 title="Velmorra - by Quindrel"
-wait_seconds=${RAPID_WAIT_SECONDS:-90}
 
 # Client-area positions at 96 dpi, from the design layout (15 twips a
 # pixel): the model box at 1560,720; the list from 120,3120; the caption
@@ -24,67 +23,27 @@ list_inside=(300 300)
 resting=(20 20)
 list_top=200
 
-server_pid=""
-app_pid=""
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/velmorra-rapid.XXXXXX")
-chmod 700 "$tmp"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
+XS_WAIT_SECONDS=${RAPID_WAIT_SECONDS:-90}
 
-cleanup() {
-    local pid
-    for pid in "$app_pid" "$server_pid"; do
-        if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
-    rm -rf "$tmp"
+# A failed run keeps its screenshots for review.
+finish() {
+    local rc=$?
+    ((rc == 0)) || cp "$XS_TMP"/*.png "$artifacts/" 2>/dev/null || true
+    xs_cleanup
 }
-trap cleanup EXIT
+xs_trap finish
 
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -f $tmp/app.log ]] && sed 's/^/  program: /' "$tmp/app.log" >&2
-    cp "$tmp"/*.png "$artifacts/" 2>/dev/null || true
-    exit 1
-}
+[[ -x $program ]] || xs_fail "no program at $program"
+mkdir -p "$artifacts"
+xs_start_server 1024x768x24
+tmp=$XS_TMP
 
-alive() {
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
-}
-
-[[ -x $program ]] || fail "no program at $program"
-mkdir -p "$artifacts" "$tmp/home"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
-    3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-server_pid=$!
-for ((i = 0; i < 300; i++)); do
-    [[ -s $tmp/display ]] && break
-    kill -0 "$server_pid" 2>/dev/null || fail "Xvfb exited: $(cat "$tmp/xvfb.log")"
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$tmp/display")"
-
-# No session bus, no desktop settings, no scaling; no browser either.
-env -i PATH="/usr/bin:/bin" HOME="$tmp/home" DISPLAY="$DISPLAY" \
-    XDG_RUNTIME_DIR="$tmp" DBUS_SESSION_BUS_ADDRESS=disabled: \
-    QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 \
-    ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
-    ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-    "$program" >"$tmp/app.log" 2>&1 &
-app_pid=$!
-
-win=""
-for ((i = 0; i < wait_seconds * 5; i++)); do
-    alive
-    win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1) || true
-    [[ -n $win ]] && break
-    sleep 0.2
-done
-[[ -n $win ]] || fail "no window named \"$title\""
-[[ $(xdotool getwindowpid "$win") == "$app_pid" ]] || fail "window $win is not the program's"
-xdotool windowfocus --sync "$win"
+# No browser on the path: nothing typed here may open anything.
+xs_start_app "$program"
+xs_find_window "$title"
+win=$XS_WIN
+xs_focus_window
 
 read -r width height < <(xdotool getwindowgeometry --shell "$win" |
     awk -F= '/^WIDTH/{w=$2} /^HEIGHT/{h=$2} END{print w, h}')
@@ -94,13 +53,13 @@ crop="${width}x$((height - list_top))+0+${list_top}"
 shot() {
     local out=$1 prev="$tmp/prev.png" i
     import -window "$win" -crop "$crop" +repage "$prev"
-    for ((i = 0; i < wait_seconds * 4; i++)); do
+    for ((i = 0; i < XS_WAIT_SECONDS * 4; i++)); do
         sleep 0.25
         import -window "$win" -crop "$crop" +repage "$out"
         [[ $(differing "$prev" "$out") == 0 ]] && return 0
         cp "$out" "$prev"
     done
-    fail "the window kept changing"
+    xs_fail "the window kept changing"
 }
 
 # Number of differing pixels.
@@ -111,8 +70,8 @@ differing() {
 # Waits until the list looks like (or, with "not", unlike) a screenshot.
 await() {
     local mode=$1 ref=$2 name=$3 i n
-    for ((i = 0; i < wait_seconds * 2; i++)); do
-        alive
+    for ((i = 0; i < XS_WAIT_SECONDS * 2; i++)); do
+        xs_alive
         import -window "$win" -crop "$crop" +repage "$tmp/$name.png"
         n=$(differing "$ref" "$tmp/$name.png")
         if [[ $mode == same && $n == 0 ]] || [[ $mode == not && $n != 0 ]]; then
@@ -120,11 +79,7 @@ await() {
         fi
         sleep 0.5
     done
-    fail "list $mode as $(basename "$ref") after ${wait_seconds}s ($n pixels differ): $name"
-}
-
-click() {
-    xdotool mousemove --window "$win" "$1" "$2" click --delay 0 1
+    xs_fail "list $mode as $(basename "$ref") after ${XS_WAIT_SECONDS}s ($n pixels differ): $name"
 }
 
 # The wheel scrolls the list without selecting anything.
@@ -133,7 +88,7 @@ scroll_list() {
     xdotool mousemove --window "$win" "${resting[@]}"
 }
 
-click "${model_box[@]}"
+xs_click "${model_box[@]}"
 xdotool mousemove --window "$win" "${resting[@]}"
 shot "$tmp/start-top.png"
 scroll_list 5
@@ -162,6 +117,6 @@ xdotool type --delay 0 "ZLK"
 await not "$tmp/start-top.png" "probe"
 xdotool key --delay 0 --repeat 3 BackSpace
 await same "$tmp/start-top.png" "probe-erased"
-alive
+xs_alive
 
 echo "typed and erased ${#text} characters; unfiltered list back, program responsive"

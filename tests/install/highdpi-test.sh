@@ -20,9 +20,8 @@ title="Velmorra - by Quindrel"
 # exactly; allow a pixel either way for rounding inside the toolkit.
 tolerance=2
 
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xsession.sh"
-trap xs_cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
+xs_trap
 
 [[ -x $program ]] || xs_fail "no program at $program"
 mkdir -p "$artifacts"
@@ -51,7 +50,7 @@ measure() {
 
 run_at_scale() {
     local scale=$1
-    xs_start_app "$program" QT_USE_NATIVE_WINDOWS=1 QT_SCALE_FACTOR="$scale"
+    xs_start_app QT_USE_NATIVE_WINDOWS=1 QT_SCALE_FACTOR="$scale" "$program"
     xs_find_window "$title"
     xs_settle_window
     measure >"$XS_TMP/scale$scale.txt"

@@ -19,8 +19,7 @@ app_id="io.github.quindrel.Velmorra"
 # next run then knows the installed package is its own and removes it.
 marker=/var/tmp/velmorra-package-test.installed
 
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/xsession.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmorra-pkg.XXXXXX")
 installed_here=0
@@ -56,7 +55,7 @@ cleanup() {
     rm -rf "$work"
     exit $rc
 }
-trap cleanup EXIT
+xs_trap cleanup
 
 package_state() {
     dpkg-query -W -f='${db:Status-Status}' velmorra 2>/dev/null || true
@@ -127,7 +126,7 @@ xs_start_server
 xs_start_app "$program"
 xs_find_window "$title"
 echo "window $XS_WIN of pid $XS_APP_PID is shown"
-kill -0 "$XS_APP_PID" || xs_fail "program ended on its own"
+xs_alive
 xs_cleanup
 
 if ((installed_here)); then

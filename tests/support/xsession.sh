@@ -1,0 +1,161 @@
+# shellcheck shell=bash
+# Shared helpers for the scripts that run a real program on a virtual X
+# server. Source this file; it keeps its state in XS_* variables and
+# `xs_cleanup` stops whatever it started, by process id.
+#
+#   xs_trap [function]        run the function (default xs_cleanup) on exit,
+#                             and turn HUP, INT, PIPE and TERM into an exit
+#   xs_start_server [WxHxD]   start Xvfb, export DISPLAY; a server that
+#                             cannot be reached is replaced, up to 3 times
+#   xs_start_app [VAR=value...] <program> [args...]
+#                             start the program in an empty environment
+#                             (plus the given variables), set XS_APP_PID
+#   xs_alive                  fail unless the program still runs
+#   xs_find_window <title>    wait for the program's visible window, set XS_WIN
+#   xs_settle_window          wait until the window's size stops changing
+#   xs_focus_window           give the window the keyboard focus
+#   xs_click <x> <y>          left click at a spot of the window's client area
+#   xs_stop_app               stop the program started last
+#   xs_cleanup                stop the program and the server
+#
+# Scratch files live in XS_TMP (the program's log in $XS_TMP/app.log).
+
+XS_SERVER_PID=""
+XS_APP_PID=""
+XS_WIN=""
+XS_TMP=""
+# Every wait is bounded, so a hung program fails the run instead of the
+# test driver's timeout killing this shell before its cleanup runs.
+XS_WAIT_SECONDS=${XS_WAIT_SECONDS:-30}
+
+xs_fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n $XS_TMP && -s $XS_TMP/app.log ]]; then
+        sed 's/^/  program: /' "$XS_TMP/app.log" >&2
+    fi
+    exit 1
+}
+
+xs_trap() {
+    # shellcheck disable=SC2064 # the function's name, fixed now
+    trap "${1:-xs_cleanup}" EXIT
+    # Signals end the script through its exit trap.
+    trap 'exit 1' HUP INT PIPE TERM
+}
+
+xs_make_tmp() {
+    if [[ -z $XS_TMP ]]; then
+        XS_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velmorra-x.XXXXXX")
+        chmod 700 "$XS_TMP"
+        mkdir "$XS_TMP/home"
+    fi
+}
+
+# Xvfb writes its display number to fd 3 once it accepts clients. Other X
+# servers may come and go on this host meanwhile; a server that cannot be
+# reached is replaced by a fresh one. Without -noreset the server resets
+# whenever its last client leaves (the probe, a stopped program) and
+# refuses the next program while it does.
+xs_start_server() {
+    local screen=${1:-1920x1200x24} i
+    xs_make_tmp
+    for _ in 1 2 3; do
+        rm -f "$XS_TMP/display"
+        Xvfb -displayfd 3 -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset \
+            3>"$XS_TMP/display" >"$XS_TMP/xvfb.log" 2>&1 &
+        XS_SERVER_PID=$!
+        for ((i = 0; i < XS_WAIT_SECONDS * 10; i++)); do
+            [[ -s $XS_TMP/display ]] && break
+            kill -0 "$XS_SERVER_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [[ -s $XS_TMP/display ]]; then
+            DISPLAY=":$(head -n1 "$XS_TMP/display")"
+            export DISPLAY
+            xdpyinfo >/dev/null 2>&1 && return 0
+        fi
+        kill "$XS_SERVER_PID" 2>/dev/null || true
+        wait "$XS_SERVER_PID" 2>/dev/null || true
+        XS_SERVER_PID=""
+    done
+    xs_fail "no reachable X server: $(cat "$XS_TMP/xvfb.log")"
+}
+
+xs_start_app() {
+    xs_make_tmp
+    # No session bus, no desktop settings, no scaling unless asked for:
+    # every run starts the same way. Sanitizer settings pass through.
+    env -i PATH=/usr/bin:/bin HOME="$XS_TMP/home" DISPLAY="$DISPLAY" \
+        XDG_RUNTIME_DIR="$XS_TMP" DBUS_SESSION_BUS_ADDRESS=disabled: \
+        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 \
+        ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
+        ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
+        "$@" >>"$XS_TMP/app.log" 2>&1 &
+    XS_APP_PID=$!
+}
+
+xs_alive() {
+    [[ -n $XS_APP_PID ]] && kill -0 "$XS_APP_PID" 2>/dev/null || xs_fail "the program ended"
+}
+
+xs_find_window() {
+    local title=$1 found="" i
+    for ((i = 0; i < XS_WAIT_SECONDS * 5; i++)); do
+        found=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1) || true
+        [[ -z $found ]] || break
+        kill -0 "$XS_APP_PID" 2>/dev/null || xs_fail "the program ended before showing its window"
+        sleep 0.2
+    done
+    [[ -n $found ]] || xs_fail "no visible window named \"$title\" within ${XS_WAIT_SECONDS}s"
+    XS_WIN=$found
+    # The window must be the program's own, not a leftover of another run.
+    local pid
+    pid=$(xdotool getwindowpid "$XS_WIN" 2>/dev/null) || pid=""
+    [[ $pid == "$XS_APP_PID" ]] || xs_fail "window $XS_WIN belongs to pid '$pid', not $XS_APP_PID"
+}
+
+# Waits until the window's size has stopped changing (the first layout
+# passes run right after the window is mapped).
+xs_settle_window() {
+    local last="" now i
+    for ((i = 0; i < XS_WAIT_SECONDS * 5; i++)); do
+        now=$(xwininfo -id "$XS_WIN" | awk '/Width:|Height:/ {printf "%s ", $2}')
+        if [[ -n $last && $now == "$last" ]]; then
+            return 0
+        fi
+        last=$now
+        sleep 0.2
+    done
+    xs_fail "window $XS_WIN did not settle"
+}
+
+# Without a window manager nothing gives the window the keyboard focus.
+xs_focus_window() {
+    xdotool windowfocus --sync "$XS_WIN"
+}
+
+xs_click() {
+    xdotool mousemove --window "$XS_WIN" "$1" "$2" click --delay 0 1
+}
+
+xs_stop_app() {
+    if [[ -n $XS_APP_PID ]]; then
+        kill "$XS_APP_PID" 2>/dev/null || true
+        wait "$XS_APP_PID" 2>/dev/null || true
+        XS_APP_PID=""
+    fi
+    XS_WIN=""
+}
+
+xs_cleanup() {
+    xs_stop_app
+    if [[ -n $XS_SERVER_PID ]]; then
+        kill "$XS_SERVER_PID" 2>/dev/null || true
+        wait "$XS_SERVER_PID" 2>/dev/null || true
+        XS_SERVER_PID=""
+    fi
+    if [[ -n $XS_TMP ]]; then
+        rm -rf "$XS_TMP"
+        XS_TMP=""
+    fi
+}
