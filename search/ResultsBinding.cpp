@@ -19,11 +19,9 @@ SearchCriteria ReadCriteria(const FilterControls &controls)
 void RefreshResults(const DeviceCatalogue &catalogue, const FilterControls &controls,
                     ResultsListView &list)
 {
-    const ResultRows rows = SelectDevices(catalogue, ReadCriteria(controls));
-    const ResultsListView::ItemBatch batch(list);
-    list.clearItems();
-    for (const ResultRow &row : rows)
-        list.addItem(row.Vendor, row.Model, row.Type, row.VendorID, row.ModelID);
+    // The selected rows become the list's items as they are, in one step:
+    // the same items as emptying the list and adding each row in turn.
+    list.replaceItems(SelectDevices(catalogue, ReadCriteria(controls)));
 }
 
 void UpdateRegistryLink(const DeviceCatalogue &catalogue, const ResultsListView &list,

@@ -34,9 +34,8 @@ void Form1::setUpResultsList()
     ListView1->clearItems();
     ListView1->clearColumns();
     setColumns(baseColumnWidths());
+    // Whole-row selection is the list's own setting; the headers are shown.
     ListView1->setHeaderHidden(false);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setAllColumnsShowFocus(true);
 }
 
 // Existing columns are resized in place: re-creating them would drop the

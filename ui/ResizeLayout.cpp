@@ -32,12 +32,9 @@ std::int32_t roundHalfEven32(double value)
 {
     if (std::isnan(value))
         return 0;
-    const double clamped = std::clamp(value, double(Limits32::min()), double(Limits32::max()));
-    double whole = std::floor(clamped);
-    const double fraction = clamped - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return saturate32(std::int64_t(whole));
+    // The default rounding mode takes halves to the even neighbour.
+    return saturate32(std::int64_t(std::nearbyint(
+        std::clamp(value, double(Limits32::min()), double(Limits32::max())))));
 }
 
 ResizeGeometry ResizeLayout(float outerWidth, float outerHeight)

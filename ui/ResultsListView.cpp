@@ -26,17 +26,6 @@ ResultsListView::ResultsListView(QWidget *parent)
     keepSelectionVisibleWithoutFocus();
 }
 
-ResultsListView::ItemBatch::ItemBatch(ResultsListView &list)
-    : m_model(*list.m_model)
-{
-    m_model.beginBatch();
-}
-
-ResultsListView::ItemBatch::~ItemBatch()
-{
-    m_model.endBatch();
-}
-
 void ResultsListView::clearItems()
 {
     m_model->clearRows();
@@ -47,6 +36,11 @@ void ResultsListView::addItem(const QString &text, const QString &subItem1,
                               const QString &subItem4)
 {
     m_model->appendRow({text, subItem1, subItem2, subItem3, subItem4});
+}
+
+void ResultsListView::replaceItems(ResultRows rows)
+{
+    m_model->replaceRows(std::move(rows));
 }
 
 int ResultsListView::itemCount() const

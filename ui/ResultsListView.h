@@ -17,22 +17,11 @@ class ResultsListView : public QTreeView
 public:
     explicit ResultsListView(QWidget *parent = nullptr);
 
-    // Item changes made while a batch lives reach the view as one reset.
-    class ItemBatch
-    {
-    public:
-        explicit ItemBatch(ResultsListView &list);
-        ~ItemBatch();
-        ItemBatch(const ItemBatch &) = delete;
-        ItemBatch &operator=(const ItemBatch &) = delete;
-
-    private:
-        ResultsModel &m_model;
-    };
-
     void clearItems();
     void addItem(const QString &text, const QString &subItem1, const QString &subItem2,
                  const QString &subItem3, const QString &subItem4);
+    // Empties the list and adds every row, in order, as one reset of the view.
+    void replaceItems(ResultRows rows);
     int itemCount() const;
     const ResultRow &item(int index) const;
 

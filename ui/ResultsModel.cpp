@@ -59,10 +59,6 @@ Qt::ItemFlags ResultsModel::flags(const QModelIndex &index) const
 
 void ResultsModel::clearRows()
 {
-    if (m_inBatch) {
-        m_rows.clear();
-        return;
-    }
     if (m_rows.isEmpty())
         return;
     beginResetModel();
@@ -72,14 +68,17 @@ void ResultsModel::clearRows()
 
 void ResultsModel::appendRow(ResultRow row)
 {
-    if (m_inBatch) {
-        m_rows.append(std::move(row));
-        return;
-    }
     const int at = int(m_rows.size());
     beginInsertRows(QModelIndex(), at, at);
     m_rows.append(std::move(row));
     endInsertRows();
+}
+
+void ResultsModel::replaceRows(ResultRows rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
 }
 
 void ResultsModel::clearColumns()
@@ -97,17 +96,4 @@ void ResultsModel::appendColumn(const QString &caption)
     beginInsertColumns(QModelIndex(), at, at);
     m_captions.append(caption);
     endInsertColumns();
-}
-
-void ResultsModel::beginBatch()
-{
-    Q_ASSERT(!m_inBatch);
-    beginResetModel();
-    m_inBatch = true;
-}
-
-void ResultsModel::endBatch()
-{
-    m_inBatch = false;
-    endResetModel();
 }

@@ -26,16 +26,12 @@ public:
 
     void clearRows();
     void appendRow(ResultRow row);
+    // All rows at once, announced as one reset rather than one per row.
+    void replaceRows(ResultRows rows);
     void clearColumns();
     void appendColumn(const QString &caption);
-
-    // Row changes between these two are announced as one reset instead of
-    // one notification per row.
-    void beginBatch();
-    void endBatch();
 
 private:
     ResultRows m_rows;
     QStringList m_captions;
-    bool m_inBatch = false;
 };

@@ -33,7 +33,7 @@ private Q_SLOTS:
     void listNeverEdits();
     void listSelectionVisibleWithoutFocus();
     void listColumnWidthsInTwips();
-    void listBatchIsOneReset();
+    void listReplaceIsOneReset();
     void labelClickInsideOnly();
     void labelLooksLikeALink();
 };
@@ -283,20 +283,16 @@ void TestControls::listColumnWidthsInTwips()
     QVERIFY(!list.header()->stretchLastSection());
 }
 
-void TestControls::listBatchIsOneReset()
+void TestControls::listReplaceIsOneReset()
 {
     ResultsListView list;
     fill(list, 3);
     FormDriver::RefreshCounter resets(list);
     QSignalSpy inserts(list.model(), &QAbstractItemModel::rowsInserted);
-    {
-        const ResultsListView::ItemBatch batch(list);
-        list.clearItems();
-        for (int i = 0; i < 50; ++i) {
-            const ResultRow r = row(i);
-            list.addItem(r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID);
-        }
-    }
+    ResultRows rows;
+    for (int i = 0; i < 50; ++i)
+        rows.append(row(i));
+    list.replaceItems(rows);
     QCOMPARE(resets.count(), 1);
     QCOMPARE(inserts.count(), 0);
     QCOMPARE(list.itemCount(), 50);
