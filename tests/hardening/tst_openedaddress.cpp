@@ -2,8 +2,8 @@
 // click on the label hands the opener either nothing or an address made of
 // the registry prefix, decimal digits and the registry suffix.
 #include "HostileTexts.h"
-#include "TestWindow.h"
 
+#include "tests/widgets/BrowserStandIn.h"
 #include "tests/widgets/FormDriver.h"
 
 #include "catalogue/DeviceCatalogue.h"
@@ -13,9 +13,6 @@
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
 
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -38,26 +35,7 @@ bool typeable(const QString &text)
     });
 }
 
-void paste(QLineEdit &box, const QString &text)
-{
-    QGuiApplication::clipboard()->setText(text);
-    box.setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-}
-
 } // namespace
-
-// Stands in for the desktop's browser: records what it is asked to open.
-class Opener : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class TestOpenedAddress : public QObject
 {
@@ -65,7 +43,6 @@ class TestOpenedAddress : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -81,8 +58,8 @@ private:
     QLineEdit *someBox(QRandomGenerator &random) const;
     bool isRegistryAddress(const QString &text) const;
 
-    const QStringList m_schemes = {u"http"_s, u"https"_s, u"file"_s, u"ftp"_s, u"mailto"_s};
-    Opener m_opener;
+    // Any scheme at all would be caught, not only web addresses.
+    BrowserStandIn m_opener{{u"http"_s, u"https"_s, u"file"_s, u"ftp"_s, u"mailto"_s}};
     QRegularExpression m_address;
     QSet<QString> m_linkIds;
     std::unique_ptr<Form1> m_form;
@@ -90,24 +67,16 @@ private:
 
 void TestOpenedAddress::initTestCase()
 {
-    for (const QString &scheme : m_schemes)
-        QDesktopServices::setUrlHandler(scheme, &m_opener, "open");
     m_address = QRegularExpression(u"^"_s + QRegularExpression::escape(RegistryUrlPrefix())
                                    + u"(\\d+)"_s
                                    + QRegularExpression::escape(RegistryUrlSuffix()) + u"$"_s);
     QVERIFY(m_address.isValid());
 }
 
-void TestOpenedAddress::cleanupTestCase()
-{
-    for (const QString &scheme : m_schemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-}
-
 void TestOpenedAddress::init()
 {
     m_opener.opened.clear();
-    m_form = testwindow::open();
+    m_form = FormDriver::openProgramWindow();
     QVERIFY(m_form);
     m_linkIds.clear();
     for (qsizetype i = 0; i < m_form->catalogue().size(); ++i)
@@ -164,7 +133,7 @@ void TestOpenedAddress::perform(Action action, QRandomGenerator &random, QString
             FormDriver::typeInto(*box, piece);
             log += u"type into "_s + box->objectName();
         } else {
-            paste(*box, piece);
+            FormDriver::paste(*box, piece);
             log += u"paste into "_s + box->objectName();
         }
         break;

@@ -2,8 +2,8 @@
 // restored in random order. No control may get a negative size, and
 // whenever the window is not minimised its controls must sit where the
 // layout computed for its current outer size puts them.
+#include "tests/widgets/FormDriver.h"
 #include "ReferenceFilter.h"
-#include "TestWindow.h"
 
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
@@ -80,7 +80,7 @@ private:
 
 void TestWindowExtremes::init()
 {
-    m_form = testwindow::open();
+    m_form = FormDriver::openProgramWindow();
     QVERIFY(m_form);
 }
 

@@ -2,7 +2,6 @@
 // label click, Clear and closing it. Every object the window made must go
 // with it. Under the sanitizer build LeakSanitizer checks the heap at exit
 // and fails the run on any leak.
-#include "TestWindow.h"
 
 #include "tests/widgets/FormDriver.h"
 
@@ -65,7 +64,7 @@ void TestWindowLeaks::session_data()
 void TestWindowLeaks::session()
 {
     QFETCH(bool, closeFirst);
-    std::unique_ptr<Form1> form = testwindow::open();
+    std::unique_ptr<Form1> form = FormDriver::openProgramWindow();
     QVERIFY(form);
 
     FormDriver::typeInto(*form->TextModel, u"s"_s);

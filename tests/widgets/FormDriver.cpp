@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -72,6 +73,13 @@ void typeInto(QLineEdit &edit, const QString &text)
 {
     edit.setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(&edit, text);
+}
+
+void paste(QLineEdit &edit, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    edit.setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
 }
 
 void eraseAll(QLineEdit &edit)

@@ -37,6 +37,8 @@ QPoint pointBesideRows(const ResultsListView &list);
 bool chooseEntry(QComboBox &combo, const QString &text);
 
 void typeInto(QLineEdit &edit, const QString &text);
+// Through the clipboard and Ctrl+V, as a user pastes.
+void paste(QLineEdit &edit, const QString &text);
 // One Backspace per character, from the end.
 void eraseAll(QLineEdit &edit);
 

@@ -1,5 +1,6 @@
 // The link label: set by a click on the list and nothing else, and opened
 // by a click on the label.
+#include "BrowserStandIn.h"
 #include "FormDriver.h"
 
 #include "search/RegistryLink.h"
@@ -8,7 +9,6 @@
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
 
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -18,25 +18,11 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(ResultRow)
 
-// Stands in for the desktop's web browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 class TestFormLink : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -59,20 +45,8 @@ private:
     }
 
     std::unique_ptr<Form1> m_form;
-    UrlCatcher m_browser;
+    BrowserStandIn m_browser;
 };
-
-void TestFormLink::initTestCase()
-{
-    QDesktopServices::setUrlHandler(u"http"_s, &m_browser, "open");
-    QDesktopServices::setUrlHandler(u"https"_s, &m_browser, "open");
-}
-
-void TestFormLink::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(u"http"_s);
-    QDesktopServices::unsetUrlHandler(u"https"_s);
-}
 
 void TestFormLink::init()
 {
