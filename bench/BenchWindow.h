@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <utility>
 
 // Released before the application object goes.
 inline std::unique_ptr<Form1> &benchWindowSlot()
@@ -17,14 +16,13 @@ inline std::unique_ptr<Form1> &benchWindowSlot()
     return form;
 }
 
-// The window after start-up, made on first use from the given constructor
-// arguments; not shown, so painting is not part of the figures.
-template <typename... Args>
-Form1 &loadedWindow(Args &&...args)
+// The program's window after start-up, made on first use; not shown, so
+// painting is not part of the figures.
+inline Form1 &loadedWindow()
 {
     std::unique_ptr<Form1> &form = benchWindowSlot();
     if (!form) {
-        form = std::make_unique<Form1>(std::forward<Args>(args)...);
+        form = std::make_unique<Form1>();
         form->Form_Load();
     }
     return *form;

@@ -3,7 +3,6 @@
 // again), and the text search on a megabyte field.
 #include "bench/BenchCatalogue.h"
 #include "bench/BenchWindow.h"
-#include "catalogue/CatalogueData.h"
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
 #include "search/FindText.h"
@@ -32,59 +31,21 @@ const QString &megabyteText()
     return text;
 }
 
-bool builtInComplete()
-{
-    return qsizetype(builtInCatalogueRows().size()) == DeviceCatalogue::BuiltInSlotCount;
-}
-
-// The built-in catalogue, or records shaped like it while it is incomplete.
-void fillCatalogue(DeviceCatalogue &c)
-{
-    if (builtInComplete()) {
-        LoadCatalogue(c);
-        return;
-    }
-    static const QString types[] = {u"Flow"_s, u"Pressure"_s, u"Level"_s, u"Flow,Other"_s};
-    for (qsizetype i = 0; i < c.size(); ++i) {
-        DeviceRecord &r = c.slot(i);
-        r.LinkID = QString::number(562 + i);
-        r.Vendor = u"Vendor %1 Process Solutions GmbH"_s.arg(i % 93);
-        r.Model = u"Model-%1 Series %2"_s.arg(i).arg(i % 17);
-        r.Type = types[i % 4];
-        if (i % 5 < 3) {
-            r.VendorID = QString::number(0x100000 + i % 93, 16).toUpper();
-            r.ModelID = QString::number(0x1000 + i, 16).toUpper();
-        }
-    }
-}
-
-const DeviceCatalogue &catalogue()
-{
-    return filledCatalogue<&fillCatalogue>();
-}
-
-// The window holding the same catalogue.
-Form1 &window()
-{
-    return loadedWindow(DeviceCatalogue::BuiltInSlotCount, fillCatalogue);
-}
-
 void BM_SelectDevices_MegabyteModelText(benchmark::State &state)
 {
     SearchCriteria criteria;
     criteria.ModelText = state.range(0) ? megabyteText().toUpper() : megabyteText();
     qsizetype rows = 0;
     for (auto _ : state)
-        rows = SelectDevices(catalogue(), criteria).size();
+        rows = SelectDevices(builtInCatalogue(), criteria).size();
     state.counters["rows"] = double(rows);
-    state.counters["builtIn"] = builtInComplete();
 }
 BENCHMARK(BM_SelectDevices_MegabyteModelText)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The window's refresh with the box holding all it takes of the paste.
 void BM_RefreshResults_MegabytePaste(benchmark::State &state)
 {
-    Form1 &form = window();
+    Form1 &form = loadedWindow();
     form.TextModel->setText(megabyteText());
     for (auto _ : state)
         form.RefreshResults();
@@ -98,7 +59,7 @@ BENCHMARK(BM_RefreshResults_MegabytePaste)->Unit(benchmark::kMicrosecond);
 // refreshes, then the box is emptied and all rows come back.
 void BM_PasteAndClearModelBox(benchmark::State &state)
 {
-    Form1 &form = window();
+    Form1 &form = loadedWindow();
     for (auto _ : state) {
         form.TextModel->setText(megabyteText());
         form.TextModel->setText(QString());
