@@ -11,6 +11,9 @@ packages=(
     fonts-dejavu-core
     # end-to-end tests: virtual X server, real input, screenshots
     xvfb xauth xdotool x11-utils x11-apps imagemagick dbus
+    # real desktops: a window manager, a Wayland compositor and Qt's
+    # Wayland platform, a screen reader's view through AT-SPI
+    openbox weston qt6-wayland at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     # sanitizers and fuzzers
     clang libclang-rt-dev
     # packaging and its validators
