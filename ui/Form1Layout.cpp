@@ -7,6 +7,7 @@
 #include "ui/ScreenTwips.h"
 #include "ui/SortedComboBox.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -32,25 +33,16 @@ std::array<double, 5> baseColumnWidths()
 void Form1::setUpResultsList()
 {
     ListView1->clearItems();
-    ListView1->clearColumns();
     setColumns(baseColumnWidths());
-    // Whole-row selection is the list's own setting; the headers are shown.
-    ListView1->setHeaderHidden(false);
+    ListView1->horizontalHeader()->show();
 }
 
-// Existing columns are resized in place: re-creating them would drop the
-// list's selection along with the columns.
+// The five columns always exist; a pass sets their widths in place, which
+// keeps the rows and the selection.
 void Form1::setColumns(const std::array<double, 5> &widthsTwips)
 {
-    const bool complete = ListView1->columnCount() == DesignLayout::ColumnCount;
-    if (!complete)
-        ListView1->clearColumns();
-    for (int i = 0; i < DesignLayout::ColumnCount; ++i) {
-        if (complete)
-            ListView1->setColumnWidthTwips(i, widthsTwips.at(i));
-        else
-            ListView1->addColumn(DesignLayout::columnCaption(i), widthsTwips.at(i));
-    }
+    for (int i = 0; i < DesignLayout::ColumnCount; ++i)
+        ListView1->setColumnWidthTwips(i, widthsTwips.at(i));
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

@@ -6,36 +6,45 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+using namespace Qt::StringLiterals;
+
 ResultsListView::ResultsListView(QWidget *parent)
-    : QTreeView(parent)
+    : QTableView(parent)
     , m_model(new ResultsModel(this))
 {
     setModel(m_model);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
     setSortingEnabled(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setAllColumnsShowFocus(true);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(0);
+
+    QHeaderView *columns = horizontalHeader();
+    // Shown by start-up once the list is set up.
+    columns->hide();
+    columns->setStretchLastSection(false);
+    columns->setSectionsMovable(false);
+    columns->setSectionsClickable(false);
+    columns->setHighlightSections(false);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
     // Columns take their computed widths however small the window gets.
-    header()->setMinimumSectionSize(0);
+    columns->setMinimumSectionSize(0);
+
     keepSelectionVisibleWithoutFocus();
+    fitRowHeightToFont();
 }
 
 void ResultsListView::clearItems()
 {
-    m_model->clearRows();
-}
-
-void ResultsListView::addItem(const QString &text, const QString &subItem1,
-                              const QString &subItem2, const QString &subItem3,
-                              const QString &subItem4)
-{
-    m_model->appendRow({text, subItem1, subItem2, subItem3, subItem4});
+    if (m_model->rowCount() > 0)
+        m_model->replaceRows({});
 }
 
 void ResultsListView::replaceItems(ResultRows rows)
@@ -43,40 +52,10 @@ void ResultsListView::replaceItems(ResultRows rows)
     m_model->replaceRows(std::move(rows));
 }
 
-int ResultsListView::itemCount() const
-{
-    return m_model->rowCount();
-}
-
-const ResultRow &ResultsListView::item(int index) const
-{
-    return m_model->row(index);
-}
-
-void ResultsListView::clearColumns()
-{
-    m_model->clearColumns();
-}
-
-void ResultsListView::addColumn(const QString &caption, double widthTwips)
-{
-    m_model->appendColumn(caption);
-    setColumnWidthTwips(m_model->columnCount() - 1, widthTwips);
-}
-
-int ResultsListView::columnCount() const
-{
-    return m_model->columnCount();
-}
-
-QString ResultsListView::columnCaption(int position) const
-{
-    return m_model->headerData(position, Qt::Horizontal).toString();
-}
-
 void ResultsListView::setColumnWidthTwips(int position, double widthTwips)
 {
-    header()->resizeSection(position, screenTwipsScale(*this).toPixelsX(widthTwips));
+    horizontalHeader()->resizeSection(position,
+                                      screenTwipsScale(*this).toPixelsX(widthTwips));
 }
 
 std::optional<ResultRow> ResultsListView::selectedItem() const
@@ -87,15 +66,31 @@ std::optional<ResultRow> ResultsListView::selectedItem() const
     return m_model->row(rows.constFirst().row());
 }
 
+// Home and End go to the first and last row, as in any list, not to the
+// first and last cell of the current row.
+QModelIndex ResultsListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void ResultsListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitRowHeightToFont();
+}
+
 void ResultsListView::mousePressEvent(QMouseEvent *event)
 {
-    QTreeView::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     m_leftPressed = event->button() == Qt::LeftButton;
 }
 
 void ResultsListView::mouseReleaseEvent(QMouseEvent *event)
 {
-    QTreeView::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     const bool click = m_leftPressed && event->button() == Qt::LeftButton
         && viewport()->rect().contains(event->position().toPoint());
     m_leftPressed = false;
@@ -106,7 +101,7 @@ void ResultsListView::mouseReleaseEvent(QMouseEvent *event)
 void ResultsListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The second press of a double click is not a new click.
-    QTreeView::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     m_leftPressed = false;
 }
 
@@ -116,4 +111,16 @@ void ResultsListView::keepSelectionVisibleWithoutFocus()
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
         p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
     setPalette(p);
+}
+
+// One text line as the item delegate lays it out, as a tree of the same
+// font would give each row, not the taller default of a table's header.
+void ResultsListView::fitRowHeightToFont()
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = u"Xg"_s;
+    const QSize hint = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    verticalHeader()->setDefaultSectionSize(hint.height());
 }

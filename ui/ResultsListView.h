@@ -2,15 +2,20 @@
 
 #include "search/DeviceFilter.h"
 
-#include <QTreeView>
+#include <QTableView>
 
 #include <optional>
 
 class ResultsModel;
 
-// The report-style results list: column headers, whole-row single
-// selection, no editing. Items are a main text with four sub-items.
-class ResultsListView : public QTreeView
+// The report-style results list: the five result columns under a header,
+// whole-row single selection, no editing, no grid. Items are a main text
+// with four sub-items.
+//
+// A table view rather than a tree: with a screen reader walking the cells,
+// Qt's tree keeps an accessible object for every cell ever read, across
+// refreshes, while the table lets them go when its rows are replaced.
+class ResultsListView : public QTableView
 {
     Q_OBJECT
 
@@ -18,17 +23,9 @@ public:
     explicit ResultsListView(QWidget *parent = nullptr);
 
     void clearItems();
-    void addItem(const QString &text, const QString &subItem1, const QString &subItem2,
-                 const QString &subItem3, const QString &subItem4);
     // Empties the list and adds every row, in order, as one reset of the view.
     void replaceItems(ResultRows rows);
-    int itemCount() const;
-    const ResultRow &item(int index) const;
 
-    void clearColumns();
-    void addColumn(const QString &caption, double widthTwips);
-    int columnCount() const;
-    QString columnCaption(int position) const;
     void setColumnWidthTwips(int position, double widthTwips);
 
     std::optional<ResultRow> selectedItem() const;
@@ -39,12 +36,15 @@ Q_SIGNALS:
     void listClicked();
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void keepSelectionVisibleWithoutFocus();
+    void fitRowHeightToFont();
 
     ResultsModel *m_model;
     bool m_leftPressed = false;

@@ -1,5 +1,7 @@
 #include "ui/ResultsModel.h"
 
+#include "ui/DesignLayout.h"
+
 ResultsModel::ResultsModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -12,21 +14,19 @@ int ResultsModel::rowCount(const QModelIndex &parent) const
 
 int ResultsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_captions.size());
+    return parent.isValid() ? 0 : DesignLayout::ColumnCount;
 }
 
 namespace {
 
 const QString &cellText(const ResultRow &row, int column)
 {
-    static const QString none;
     switch (column) {
     case 0: return row.Vendor;
     case 1: return row.Model;
     case 2: return row.Type;
     case 3: return row.VendorID;
-    case 4: return row.ModelID;
-    default: return none;
+    default: return row.ModelID;
     }
 }
 
@@ -43,10 +43,14 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole
-        || section < 0 || section >= m_captions.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= DesignLayout::ColumnCount)
         return {};
-    return m_captions.at(section);
+    if (role == Qt::DisplayRole)
+        return DesignLayout::columnCaption(section);
+    // Captions start at the left edge, as the cells below them do.
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
 }
 
 Qt::ItemFlags ResultsModel::flags(const QModelIndex &index) const
@@ -57,43 +61,9 @@ Qt::ItemFlags ResultsModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void ResultsModel::clearRows()
-{
-    if (m_rows.isEmpty())
-        return;
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-}
-
-void ResultsModel::appendRow(ResultRow row)
-{
-    const int at = int(m_rows.size());
-    beginInsertRows(QModelIndex(), at, at);
-    m_rows.append(std::move(row));
-    endInsertRows();
-}
-
 void ResultsModel::replaceRows(ResultRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
-}
-
-void ResultsModel::clearColumns()
-{
-    if (m_captions.isEmpty())
-        return;
-    beginRemoveColumns(QModelIndex(), 0, int(m_captions.size()) - 1);
-    m_captions.clear();
-    endRemoveColumns();
-}
-
-void ResultsModel::appendColumn(const QString &caption)
-{
-    const int at = int(m_captions.size());
-    beginInsertColumns(QModelIndex(), at, at);
-    m_captions.append(caption);
-    endInsertColumns();
 }

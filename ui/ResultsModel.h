@@ -3,11 +3,10 @@
 #include "search/DeviceFilter.h"
 
 #include <QAbstractTableModel>
-#include <QStringList>
 
-// The rows and column captions behind the results list. A row keeps all
-// five texts whatever columns exist, so re-creating the columns never loses
-// a row's content.
+// The rows behind the results list, under the five fixed result columns.
+// A refresh replaces all rows at once; the columns never change, so a
+// resize only sets their widths.
 class ResultsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,14 +23,9 @@ public:
 
     const ResultRow &row(int index) const { return m_rows.at(index); }
 
-    void clearRows();
-    void appendRow(ResultRow row);
     // All rows at once, announced as one reset rather than one per row.
     void replaceRows(ResultRows rows);
-    void clearColumns();
-    void appendColumn(const QString &caption);
 
 private:
     ResultRows m_rows;
-    QStringList m_captions;
 };

@@ -164,8 +164,8 @@ void TestOpenedAddress::perform(Action action, QRandomGenerator &random, QString
         break;
     }
     case Action::ClickRow:
-        if (list.itemCount() > 0) {
-            const int row = random.bounded(list.itemCount());
+        if (list.model()->rowCount() > 0) {
+            const int row = random.bounded(list.model()->rowCount());
             FormDriver::clickRow(list, row);
             log += u"click row %1"_s.arg(row);
         }

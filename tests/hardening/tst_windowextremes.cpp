@@ -158,7 +158,7 @@ QString TestWindowExtremes::negativeGeometry() const
         if (w->width() < 0 || w->height() < 0)
             return w->objectName() + u" has size %1x%2"_s.arg(w->width()).arg(w->height());
     }
-    const QHeaderView *header = m_form->ListView1->header();
+    const QHeaderView *header = m_form->ListView1->horizontalHeader();
     for (int i = 0; i < header->count(); ++i) {
         if (header->sectionSize(i) < 0)
             return u"column %1 has width %2"_s.arg(i).arg(header->sectionSize(i));
@@ -204,7 +204,7 @@ QString TestWindowExtremes::layoutMismatch() const
                        .arg(want.width()).arg(want.height()) + size;
         }
     }
-    const QHeaderView *header = m_form->ListView1->header();
+    const QHeaderView *header = m_form->ListView1->horizontalHeader();
     if (header->count() != DesignLayout::ColumnCount)
         return u"%1 columns"_s.arg(header->count()) + size;
     // The header keeps a section at least at its minimum size.
@@ -239,7 +239,7 @@ void TestWindowExtremes::sequence()
         }
     }
     // The rows survive every pass.
-    QCOMPARE(m_form->ListView1->itemCount(),
+    QCOMPARE(m_form->ListView1->model()->rowCount(),
              int(reference::selectDevices(m_form->catalogue(), {}).size()));
 }
 

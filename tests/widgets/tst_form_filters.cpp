@@ -234,7 +234,7 @@ void TestFormFilters::clearRefreshesInsideEachReset()
     connect(m_form->ListView1->model(), &QAbstractItemModel::modelReset, m_form.get(), [&] {
         seen.append(m_form->ComboVendor->currentText() + u'|' + QString::number(m_form->ComboType->currentIndex())
                     + u'|' + m_form->TextModelID->text());
-        rowCounts.append(m_form->ListView1->itemCount());
+        rowCounts.append(m_form->ListView1->model()->rowCount());
     });
     QTest::mouseClick(m_form->CommandClear, Qt::LeftButton);
 
