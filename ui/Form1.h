@@ -76,6 +76,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -95,4 +96,7 @@ private:
 
     DeviceCatalogue m_catalogue;
     CatalogueFill m_fillCatalogue;
+    // The outer size the last layout pass measured: a move that changes it
+    // brings a window manager's frame.
+    QSize m_outerSizeLastPass;
 };

@@ -51,6 +51,17 @@ void Form1::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+// A reparenting window manager frames the window after it is shown, so the
+// first pass saw the client size alone. The frame arrives with the window's
+// move into it: when the outer size is no longer what the last pass
+// measured, the pass runs again.
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (frameGeometry().size() != m_outerSizeLastPass)
+        Form_Resize();
+}
+
 // Restoring a minimised window need not change its size, yet the pass
 // skipped while minimised has to run again.
 void Form1::changeEvent(QEvent *event)
@@ -67,6 +78,7 @@ void Form1::Form_Resize() noexcept
         return;
     const TwipsScale scale = screenTwipsScale(*this);
     const QRect outer = frameGeometry();
+    m_outerSizeLastPass = outer.size();
     const ResizeGeometry g = ResizeLayout(float(scale.toTwipsX(outer.width())),
                                           float(scale.toTwipsY(outer.height())));
 
