@@ -6,9 +6,22 @@
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
 
+#include <QIcon>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/velmorra/icons/velmorra-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 Form1::Form1(QWidget *parent)
     : Form1(DeviceCatalogue::BuiltInSlotCount, LoadCatalogue, parent)
@@ -22,6 +35,7 @@ Form1::Form1(qsizetype slotCount, CatalogueFill fill, QWidget *parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Velmorra - by Quindrel"_s);
+    setWindowIcon(programIcon());
     createControls();
     applyFonts();
     applyDesignGeometry();
