@@ -151,6 +151,8 @@ def role_name(role):
 
 
 def check_controls(window):
+    # A top-level window is announced as a frame, with its title; a filler
+    # is an anonymous panel to a screen reader.
     check(window.getRole() == pyatspi.ROLE_FRAME,
           f"window role is {window.getRoleName()!r}, expected 'frame'")
     found = {}
