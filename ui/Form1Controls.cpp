@@ -7,6 +7,7 @@
 #include "ui/ScreenTwips.h"
 #include "ui/SortedComboBox.h"
 
+#include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,8 +103,24 @@ void Form1::setUpFocusOrder()
     ComboVendor->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+// Assistive tools meet the program's top-level widget as its window, named
+// by its caption, not as an unnamed panel.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == u"Form1"_s)
+        return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 void Form1::setUpAccessibility()
 {
+    static const bool installed = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(installed);
+
     // Each input is announced by its caption; the caption labels point to it.
     const std::pair<QLabel *, QWidget *> captioned[] = {
         {LabelVendor, ComboVendor}, {LabelModel, TextModel}, {LabelType, ComboType},
