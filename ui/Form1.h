@@ -77,6 +77,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -91,6 +93,7 @@ private:
     // Form1Layout.cpp
     void setUpResultsList();
     void setColumns(const std::array<double, 5> &widthsTwips);
+    void layoutIfFrameChanged();
 
     FilterControls filterControls() const;
 

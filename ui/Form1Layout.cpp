@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QWindow>
 
 namespace {
 
@@ -51,13 +52,33 @@ void Form1::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
-// A reparenting window manager frames the window after it is shown, so the
-// first pass saw the client size alone. The frame arrives with the window's
-// move into it: when the outer size is no longer what the last pass
-// measured, the pass runs again.
+// The frame comes after the first showing, so the first pass saw the
+// client size alone: an X window manager frames the window and moves it into
+// the frame; Wayland's client-side decorations arrive with the first expose,
+// without any event for the window's contents. When the outer size is no
+// longer what the last pass measured, the pass runs again.
 void Form1::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
+    layoutIfFrameChanged();
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Installing the same filter again keeps just one.
+    windowHandle()->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        layoutIfFrameChanged();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::layoutIfFrameChanged()
+{
     if (frameGeometry().size() != m_outerSizeLastPass)
         Form_Resize();
 }
