@@ -1,6 +1,5 @@
 #include "catalogue/ListOrder.h"
 
-#include "catalogue/DeviceRecord.h"
 
 #include <QChar>
 
@@ -83,19 +82,4 @@ int compareListOrder(QStringView a, QStringView b)
 bool listOrderLess(QStringView a, QStringView b)
 {
     return compareListOrder(a, b) < 0;
-}
-
-bool catalogueRowLess(const DeviceRecord &a, const DeviceRecord &b)
-{
-    if (const int c = compareListKeys(a.Model, b.Model))
-        return c < 0;
-    if (const int c = compareListKeys(a.Vendor, b.Vendor))
-        return c < 0;
-    const qlonglong linkA = a.LinkID.toLongLong();
-    const qlonglong linkB = b.LinkID.toLongLong();
-    if (linkA != linkB)
-        return linkA < linkB;
-    if (const int c = a.Model.compare(b.Model, Qt::CaseSensitive))
-        return c < 0;
-    return a.Vendor.compare(b.Vendor, Qt::CaseSensitive) < 0;
 }

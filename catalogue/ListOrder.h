@@ -2,8 +2,6 @@
 
 #include <QStringView>
 
-struct DeviceRecord;
-
 // The order shared by the catalogue rows and the pick lists: case ignored,
 // hyphens ignored, blanks and other punctuation before digits, digits before
 // letters, and the empty text before everything.
@@ -16,7 +14,3 @@ int compareListKeys(QStringView a, QStringView b);
 // comparison so that sorting never depends on input order.
 int compareListOrder(QStringView a, QStringView b);
 bool listOrderLess(QStringView a, QStringView b);
-
-// Catalogue row order: Model, then Vendor (both by list keys), then the
-// link id as a number, then the raw texts as a final tie-break.
-bool catalogueRowLess(const DeviceRecord &a, const DeviceRecord &b);

@@ -14,9 +14,7 @@ set(_pkg ${PROJECT_SOURCE_DIR}/packaging)
 set(VELMORRA_METAINFO ${PROJECT_BINARY_DIR}/packaging/${VELMORRA_APP_ID}.metainfo.xml)
 configure_file(${_pkg}/${VELMORRA_APP_ID}.metainfo.xml.in ${VELMORRA_METAINFO} @ONLY)
 
-if(TARGET velmorra)
-    install(TARGETS velmorra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS velmorra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_pkg}/${VELMORRA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VELMORRA_METAINFO}

@@ -25,9 +25,7 @@ bool idMatches(const QString &id, const QString &text)
     return found || equal;
 }
 
-} // namespace
-
-bool AcceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria)
+bool acceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria)
 {
     return vendorMatches(record.Vendor, criteria.VendorChoice)
         && FindText(record.Type, criteria.TypeChoice, CompareMode::Exact) > 0
@@ -36,10 +34,7 @@ bool AcceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria)
         && idMatches(record.ModelID, criteria.ModelIDText);
 }
 
-ResultRow MakeResultRow(const DeviceRecord &record)
-{
-    return {record.Vendor, record.Model, record.Type, record.VendorID, record.ModelID};
-}
+} // namespace
 
 ResultRows SelectDevices(const DeviceCatalogue &catalogue,
                          const SearchCriteria &criteria)
@@ -47,8 +42,9 @@ ResultRows SelectDevices(const DeviceCatalogue &catalogue,
     ResultRows rows;
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
         const DeviceRecord &record = catalogue.at(i);
-        if (AcceptsRecord(record, criteria))
-            rows.append(MakeResultRow(record));
+        if (acceptsRecord(record, criteria))
+            rows.append({record.Vendor, record.Model, record.Type, record.VendorID,
+                         record.ModelID});
     }
     return rows;
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 class DeviceCatalogue;
-struct DeviceRecord;
 
 // The five filter texts, as the filter controls hold them at a refresh.
 struct SearchCriteria
@@ -33,11 +32,8 @@ Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);
 
 using ResultRows = QList<ResultRow>;
 
-// The five tests in order, stopping at the first that fails.
-bool AcceptsRecord(const DeviceRecord &record, const SearchCriteria &criteria);
-
-ResultRow MakeResultRow(const DeviceRecord &record);
-
-// Every accepted record as a row, in slot order.
+// Every record that passes the five tests, as a row of its five shown
+// texts, in slot order. The tests run in order and stop at the first that
+// fails.
 ResultRows SelectDevices(const DeviceCatalogue &catalogue,
                          const SearchCriteria &criteria);

@@ -4,38 +4,38 @@
 #include "search/RegistryLink.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
+#include "ui/ResultsModel.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QUrl>
 
-SearchCriteria ReadCriteria(const FilterControls &controls)
+ResultsBinding::ResultsBinding(const DeviceCatalogue &catalogue, Controls controls)
+    : m_catalogue(catalogue)
+    , m_controls(controls)
 {
-    return {controls.vendor.currentText(), controls.type.currentText(),
-            controls.model.text(), controls.vendorId.text(), controls.modelId.text()};
 }
 
-void RefreshResults(const DeviceCatalogue &catalogue, const FilterControls &controls,
-                    ResultsListView &list)
+void ResultsBinding::refreshResults() const
 {
-    // The selected rows become the list's items as they are, in one step:
-    // the same items as emptying the list and adding each row in turn.
-    list.replaceItems(SelectDevices(catalogue, ReadCriteria(controls)));
+    // A drop-down with no entry chosen reads as the empty text.
+    const SearchCriteria criteria{m_controls.vendor.currentText(), m_controls.type.currentText(),
+                                  m_controls.model.text(), m_controls.vendorId.text(),
+                                  m_controls.modelId.text()};
+    m_controls.list.rows().replaceRows(SelectDevices(m_catalogue, criteria));
 }
 
-void UpdateRegistryLink(const DeviceCatalogue &catalogue, const ResultsListView &list,
-                        LinkLabel &label)
+void ResultsBinding::updateRegistryLink() const
 {
-    const LinkOutcome outcome = ResolveRegistryLink(catalogue, list.selectedItem());
+    const LinkOutcome outcome = ResolveRegistryLink(m_catalogue, m_controls.list.selectedItem());
     if (outcome.kind == LinkOutcome::Kind::Set)
-        label.setLinkText(outcome.text);
+        m_controls.label.setLinkText(outcome.text);
 }
 
-void OpenLabelAddress(const QLabel &label)
+void ResultsBinding::openLinkAddress() const
 {
-    const QString address = label.text();
-    if (address.isEmpty())
-        return;
-    QDesktopServices::openUrl(QUrl(address));
+    const QString address = m_controls.label.text();
+    if (!address.isEmpty())
+        QDesktopServices::openUrl(QUrl(address));
 }

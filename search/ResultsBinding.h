@@ -3,34 +3,43 @@
 class DeviceCatalogue;
 class LinkLabel;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class ResultsListView;
-struct SearchCriteria;
 
-// The five filter controls a refresh reads.
-struct FilterControls
+// The search bound to the window's controls. The window makes one over the
+// catalogue and the controls it owns, for its whole life.
+class ResultsBinding
 {
-    const QComboBox &vendor;
-    const QComboBox &type;
-    const QLineEdit &model;
-    const QLineEdit &vendorId;
-    const QLineEdit &modelId;
+public:
+    struct Controls
+    {
+        const QComboBox &vendor;
+        const QComboBox &type;
+        const QLineEdit &model;
+        const QLineEdit &vendorId;
+        const QLineEdit &modelId;
+        ResultsListView &list;
+        LinkLabel &label;
+    };
+
+    ResultsBinding(const DeviceCatalogue &catalogue, Controls controls);
+
+    // Reads the five filter controls and replaces every row of the list by
+    // the accepted records, in slot order. Selects nothing and leaves the
+    // link label alone.
+    void refreshResults() const;
+
+    // Sets the label from the list's selected row: its record's address,
+    // the empty text when nothing is selected, unchanged when no record
+    // matches.
+    void updateRegistryLink() const;
+
+    // Opens the label's address with the desktop's handler for web
+    // addresses. An empty label opens nothing; whether opening works is not
+    // examined.
+    void openLinkAddress() const;
+
+private:
+    const DeviceCatalogue &m_catalogue;
+    Controls m_controls;
 };
-
-// The controls' current texts; a drop-down with no entry chosen reads empty.
-SearchCriteria ReadCriteria(const FilterControls &controls);
-
-// Empties the list and adds one item per accepted record, in slot order.
-// Selects nothing and leaves the link label alone.
-void RefreshResults(const DeviceCatalogue &catalogue, const FilterControls &controls,
-                    ResultsListView &list);
-
-// Sets the label from the list's selected item: its record's address, the
-// empty text when nothing is selected, unchanged when no record matches.
-void UpdateRegistryLink(const DeviceCatalogue &catalogue, const ResultsListView &list,
-                        LinkLabel &label);
-
-// Opens the label's address with the desktop's handler for web addresses.
-// An empty label opens nothing; whether opening works is not examined.
-void OpenLabelAddress(const QLabel &label);

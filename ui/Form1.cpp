@@ -24,19 +24,15 @@ QIcon programIcon()
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : Form1(DeviceCatalogue::BuiltInSlotCount, LoadCatalogue, parent)
-{
-}
-
-Form1::Form1(qsizetype slotCount, CatalogueFill fill, QWidget *parent)
     : QWidget(parent)
-    , m_catalogue(slotCount)
-    , m_fillCatalogue(std::move(fill))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Velmorra - by Quindrel"_s);
     setWindowIcon(programIcon());
     createControls();
+    m_search = std::make_unique<const ResultsBinding>(
+        m_catalogue, ResultsBinding::Controls{*ComboVendor, *ComboType, *TextModel, *TextVendorID,
+                                              *TextModelID, *ListView1, *LabelUrl});
     applyFonts();
     applyDesignGeometry();
     setUpFocusOrder();
@@ -48,7 +44,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() noexcept
 {
-    m_fillCatalogue(m_catalogue);
+    LoadCatalogue(m_catalogue);
     setUpResultsList();
     ComboVendor->loadPickList(vendorPickList());
     ComboType->loadPickList(typePickList());
@@ -56,19 +52,14 @@ void Form1::Form_Load() noexcept
     UpdateRegistryLink();
 }
 
-FilterControls Form1::filterControls() const
-{
-    return {*ComboVendor, *ComboType, *TextModel, *TextVendorID, *TextModelID};
-}
-
 void Form1::RefreshResults()
 {
-    ::RefreshResults(m_catalogue, filterControls(), *ListView1);
+    m_search->refreshResults();
 }
 
 void Form1::UpdateRegistryLink()
 {
-    ::UpdateRegistryLink(m_catalogue, *ListView1, *LabelUrl);
+    m_search->updateRegistryLink();
 }
 
 void Form1::ComboVendor_Click() noexcept
@@ -115,7 +106,7 @@ void Form1::ListView1_Click() noexcept
 
 void Form1::LabelUrl_Click() noexcept
 {
-    OpenLabelAddress(*LabelUrl);
+    m_search->openLinkAddress();
 }
 
 // Each reset notifies its own control's handler, which refreshes the list

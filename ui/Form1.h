@@ -5,23 +5,23 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
+#include <memory>
 
 class LinkLabel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ResultsBinding;
 class ResultsListView;
 class SortedComboBox;
-struct FilterControls;
 
 // The program's single window. It owns the catalogue and every control for
 // the whole run; the current filter lives only in the five filter controls
 // and the current address only in LabelUrl.
 //
 // Failures: the handlers are noexcept. Nothing in them is expected to throw
-// with the built-in data; should anything throw anyway (a broken build's
-// catalogue, an out-of-range slot), the program ends at once through
+// with the built-in data; should anything throw anyway (an out-of-range
+// slot, a failing browser hand-over), the program ends at once through
 // std::terminate, which reports the exception, instead of letting it unwind
 // through the event loop.
 class Form1 : public QWidget
@@ -29,16 +29,8 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    using CatalogueFill = std::function<void(DeviceCatalogue &)>;
-
-    // The program's window, filled from the built-in catalogue.
     explicit Form1(QWidget *parent = nullptr);
-    // A window over a catalogue of slotCount slots that `fill` fills at
-    // start-up, for tests and benchmarks.
-    Form1(qsizetype slotCount, CatalogueFill fill, QWidget *parent = nullptr);
     ~Form1() override;
-
-    const DeviceCatalogue &catalogue() const { return m_catalogue; }
 
     // Start-up sequence; runs once, before the window is first shown.
     void Form_Load() noexcept;
@@ -95,10 +87,8 @@ private:
     void setColumns(const std::array<double, 5> &widthsTwips);
     void layoutIfFrameChanged();
 
-    FilterControls filterControls() const;
-
     DeviceCatalogue m_catalogue;
-    CatalogueFill m_fillCatalogue;
+    std::unique_ptr<const ResultsBinding> m_search;
     // The outer size the last layout pass measured: a move that changes it
     // brings a window manager's frame.
     QSize m_outerSizeLastPass;

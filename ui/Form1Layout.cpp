@@ -4,6 +4,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/ResizeLayout.h"
 #include "ui/ResultsListView.h"
+#include "ui/ResultsModel.h"
 #include "ui/ScreenTwips.h"
 #include "ui/SortedComboBox.h"
 
@@ -33,7 +34,7 @@ std::array<double, 5> baseColumnWidths()
 
 void Form1::setUpResultsList()
 {
-    ListView1->clearItems();
+    ListView1->rows().clearRows();
     setColumns(baseColumnWidths());
     ListView1->horizontalHeader()->show();
 }
@@ -100,7 +101,7 @@ void Form1::Form_Resize() noexcept
     const TwipsScale scale = screenTwipsScale(*this);
     const QRect outer = frameGeometry();
     m_outerSizeLastPass = outer.size();
-    const ResizeGeometry g = ResizeLayout(float(scale.toTwipsX(outer.width())),
+    const ResizeGeometry g = resizeLayout(float(scale.toTwipsX(outer.width())),
                                           float(scale.toTwipsY(outer.height())));
 
     setGeometryTwips(*ComboVendor, withWidth(DesignLayout::ComboVendor, g.inputWidth));

@@ -37,7 +37,7 @@ std::int32_t roundHalfEven32(double value)
         std::clamp(value, double(Limits32::min()), double(Limits32::max())))));
 }
 
-ResizeGeometry ResizeLayout(float outerWidth, float outerHeight)
+ResizeGeometry resizeLayout(float outerWidth, float outerHeight)
 {
     using namespace DesignLayout;
     const std::int32_t dH = roundHalfEven32(double(outerHeight) - OuterHeight);

@@ -33,4 +33,4 @@ std::int32_t roundHalfEven32(double value);
 // A window smaller than the layout allows would give negative sizes; every
 // computed value is clamped at zero instead, so the window itself keeps no
 // minimum size and controls simply vanish when it is dragged that small.
-ResizeGeometry ResizeLayout(float outerWidth, float outerHeight);
+ResizeGeometry resizeLayout(float outerWidth, float outerHeight);

@@ -41,17 +41,6 @@ ResultsListView::ResultsListView(QWidget *parent)
     fitRowHeightToFont();
 }
 
-void ResultsListView::clearItems()
-{
-    if (m_model->rowCount() > 0)
-        m_model->replaceRows({});
-}
-
-void ResultsListView::replaceItems(ResultRows rows)
-{
-    m_model->replaceRows(std::move(rows));
-}
-
 void ResultsListView::setColumnWidthTwips(int position, double widthTwips)
 {
     horizontalHeader()->resizeSection(position,

@@ -22,9 +22,8 @@ class ResultsListView : public QTableView
 public:
     explicit ResultsListView(QWidget *parent = nullptr);
 
-    void clearItems();
-    // Empties the list and adds every row, in order, as one reset of the view.
-    void replaceItems(ResultRows rows);
+    // The rows shown, which a refresh replaces.
+    ResultsModel &rows() { return *m_model; }
 
     void setColumnWidthTwips(int position, double widthTwips);
 

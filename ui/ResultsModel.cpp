@@ -67,3 +67,9 @@ void ResultsModel::replaceRows(ResultRows rows)
     m_rows = std::move(rows);
     endResetModel();
 }
+
+void ResultsModel::clearRows()
+{
+    if (!m_rows.isEmpty())
+        replaceRows({});
+}

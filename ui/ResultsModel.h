@@ -25,6 +25,8 @@ public:
 
     // All rows at once, announced as one reset rather than one per row.
     void replaceRows(ResultRows rows);
+    // No rows; an empty list stays as it is, unannounced.
+    void clearRows();
 
 private:
     ResultRows m_rows;

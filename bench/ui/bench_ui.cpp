@@ -5,6 +5,7 @@
 #include "catalogue/DeviceCatalogue.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
+#include "ui/ResultsModel.h"
 #include "ui/SortedComboBox.h"
 
 #include <QApplication>
@@ -87,7 +88,7 @@ void BM_ListRefillAndRepaint(benchmark::State &state)
     list.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        list.replaceItems(freshCopy(rows));
+        list.rows().replaceRows(freshCopy(rows));
         list.repaint();
         list.viewport()->repaint();
     }
@@ -104,7 +105,7 @@ void BM_ListRefillOnly(benchmark::State &state)
     for (int c = 0; c < 5; ++c)
         list.setColumnWidthTwips(c, 1760);
     for (auto _ : state)
-        list.replaceItems(freshCopy(rows));
+        list.rows().replaceRows(freshCopy(rows));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ListRefillOnly)->Arg(520)->Arg(100'000)->Unit(benchmark::kMicrosecond);

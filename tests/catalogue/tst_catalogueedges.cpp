@@ -1,5 +1,6 @@
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
+#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
 
 #include <QSet>
@@ -92,7 +93,7 @@ void TestCatalogueEdges::noCriteriaListsEverySlotInOrder()
     const ResultRows rows = select({});
     QCOMPARE(rows.size(), m_catalogue.size());
     for (qsizetype i = 0; i < rows.size(); ++i)
-        QCOMPARE(rows.at(i), MakeResultRow(m_catalogue.at(i)));
+        QCOMPARE(rows.at(i), shownRow(m_catalogue.at(i)));
 }
 
 void TestCatalogueEdges::flowFindsItsCombinations()
@@ -191,7 +192,7 @@ void TestCatalogueEdges::everyListedRowResolvesToItsOwnRecord()
     for (qsizetype i = 0; i < rows.size(); ++i) {
         qsizetype matches = 0;
         for (qsizetype j = 0; j < m_catalogue.size(); ++j)
-            matches += MakeResultRow(m_catalogue.at(j)) == rows.at(i);
+            matches += shownRow(m_catalogue.at(j)) == rows.at(i);
         QVERIFY2(matches == 1, qPrintable(u"slot "_s + QString::number(i) + u" matches "
                                           + QString::number(matches) + u" records"));
         QCOMPARE(ResolveRegistryLink(m_catalogue, rows.at(i)),

@@ -2,6 +2,7 @@
 
 #include "catalogue/DeviceCatalogue.h"
 #include "catalogue/ListOrder.h"
+#include "tests/support/CatalogueRowOrder.h"
 #include "catalogue/PickLists.h"
 
 #include <QHash>

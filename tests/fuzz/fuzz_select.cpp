@@ -6,6 +6,7 @@
 
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
+#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
 
 #include <optional>
@@ -53,7 +54,7 @@ void checkResolution(const DeviceCatalogue &catalogue, const ResultRow &row)
 {
     std::optional<qsizetype> last;
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        if (MakeResultRow(catalogue.at(i)) == row)
+        if (shownRow(catalogue.at(i)) == row)
             last = i;
     }
     if (!last)

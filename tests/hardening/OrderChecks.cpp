@@ -4,6 +4,7 @@
 
 #include "catalogue/DeviceRecord.h"
 #include "catalogue/ListOrder.h"
+#include "tests/support/CatalogueRowOrder.h"
 
 #include <algorithm>
 #include <array>

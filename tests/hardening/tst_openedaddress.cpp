@@ -79,8 +79,8 @@ void TestOpenedAddress::init()
     m_form = FormDriver::openProgramWindow();
     QVERIFY(m_form);
     m_linkIds.clear();
-    for (qsizetype i = 0; i < m_form->catalogue().size(); ++i)
-        m_linkIds.insert(m_form->catalogue().at(i).LinkID);
+    for (qsizetype i = 0; i < FormDriver::builtInCatalogue().size(); ++i)
+        m_linkIds.insert(FormDriver::builtInCatalogue().at(i).LinkID);
 }
 
 void TestOpenedAddress::cleanup()
@@ -96,7 +96,7 @@ bool TestOpenedAddress::isRegistryAddress(const QString &text) const
 
 QString TestOpenedAddress::somePiece(QRandomGenerator &random) const
 {
-    const DeviceCatalogue &catalogue = m_form->catalogue();
+    const DeviceCatalogue &catalogue = FormDriver::builtInCatalogue();
     switch (random.bounded(4)) {
     case 0: {
         const DeviceRecord &r = catalogue.at(random.bounded(int(catalogue.size())));

@@ -172,7 +172,7 @@ QString TestWindowExtremes::layoutMismatch() const
 {
     const TwipsScale scale = screenTwipsScale(*m_form);
     const QRect outer = m_form->frameGeometry();
-    const ResizeGeometry g = ResizeLayout(float(scale.toTwipsX(outer.width())),
+    const ResizeGeometry g = resizeLayout(float(scale.toTwipsX(outer.width())),
                                           float(scale.toTwipsY(outer.height())));
     TwipsRect list = widened(DesignLayout::ListView1, g.listWidth);
     list.height = g.listHeight;
@@ -240,7 +240,7 @@ void TestWindowExtremes::sequence()
     }
     // The rows survive every pass.
     QCOMPARE(m_form->ListView1->model()->rowCount(),
-             int(reference::selectDevices(m_form->catalogue(), {}).size()));
+             int(reference::selectDevices(FormDriver::builtInCatalogue(), {}).size()));
 }
 
 QTEST_MAIN(TestWindowExtremes)

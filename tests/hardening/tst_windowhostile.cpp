@@ -75,7 +75,7 @@ void TestWindowHostile::paste()
     QFETCH(int, boxIndex);
     QFETCH(QString, text);
     QLineEdit &edit = *box(boxIndex);
-    const DeviceCatalogue &catalogue = m_form->catalogue();
+    const DeviceCatalogue &catalogue = FormDriver::builtInCatalogue();
     const QString link = m_form->LabelUrl->text();
 
     FormDriver::paste(edit, text);

@@ -1,5 +1,6 @@
 #include "TestCatalogue.h"
 #include "search/DeviceFilter.h"
+#include "tests/support/ShownRow.h"
 
 #include <QTest>
 
@@ -104,7 +105,7 @@ void TestDeviceFilter::selectDevices()
     const DeviceCatalogue catalogue = sampleCatalogue();
     ResultRows wanted;
     for (int slot : expected)
-        wanted.append(MakeResultRow(catalogue.at(slot)));
+        wanted.append(shownRow(catalogue.at(slot)));
 
     const ResultRows rows = SelectDevices(catalogue, criteria);
     QCOMPARE(rows.size(), wanted.size());

@@ -1,5 +1,6 @@
 #include "catalogue/DeviceRecord.h"
 #include "catalogue/ListOrder.h"
+#include "tests/support/CatalogueRowOrder.h"
 #include "catalogue/PickLists.h"
 
 #include <QRandomGenerator>

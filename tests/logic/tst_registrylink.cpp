@@ -1,5 +1,6 @@
 #include "TestCatalogue.h"
 #include "search/DeviceFilter.h"
+#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
 
 #include <QTest>
@@ -86,21 +87,21 @@ void TestRegistryLink::resolve_data()
     QTest::addColumn<ResultRow>("selected");
     QTest::addColumn<LinkOutcome>("outcome");
 
-    QTest::addRow("plain match") << MakeResultRow(rockwell) << LinkOutcome::set(urlFor(u"902"_s));
-    QTest::addRow("vendor id without blank") << MakeResultRow(mtl)
+    QTest::addRow("plain match") << shownRow(rockwell) << LinkOutcome::set(urlFor(u"902"_s));
+    QTest::addRow("vendor id without blank") << shownRow(mtl)
                                              << LinkOutcome::set(urlFor(u"1275"_s));
-    QTest::addRow("vendor id with blank") << MakeResultRow(mtlBlank)
+    QTest::addRow("vendor id with blank") << shownRow(mtlBlank)
                                           << LinkOutcome::set(urlFor(u"1340"_s));
-    QTest::addRow("0X prefixed ids") << MakeResultRow(deltabar0x)
+    QTest::addRow("0X prefixed ids") << shownRow(deltabar0x)
                                      << LinkOutcome::set(urlFor(u"676"_s));
-    QTest::addRow("plain ids") << MakeResultRow(deltabar) << LinkOutcome::set(urlFor(u"1069"_s));
-    QTest::addRow("empty ids") << MakeResultRow(noIds) << LinkOutcome::set(urlFor(u"604"_s));
+    QTest::addRow("plain ids") << shownRow(deltabar) << LinkOutcome::set(urlFor(u"1069"_s));
+    QTest::addRow("empty ids") << shownRow(noIds) << LinkOutcome::set(urlFor(u"604"_s));
 
-    ResultRow caseDiffers = MakeResultRow(rockwell);
+    ResultRow caseDiffers = shownRow(rockwell);
     caseDiffers.Model = u"1757-ffld"_s;
     QTest::addRow("case differs: keep") << caseDiffers << LinkOutcome::keep();
 
-    ResultRow blankAdded = MakeResultRow(rockwell);
+    ResultRow blankAdded = shownRow(rockwell);
     blankAdded.ModelID = u"0008 "_s;
     QTest::addRow("trailing blank added: keep") << blankAdded << LinkOutcome::keep();
 
@@ -121,7 +122,7 @@ void TestRegistryLink::identicalRowsHigherSlotWins()
 {
     const DeviceRecord low = withLink(rockwell, u"1111"_s);
     const DeviceRecord high = withLink(rockwell, u"2222"_s);
-    const ResultRow row = MakeResultRow(rockwell);
+    const ResultRow row = shownRow(rockwell);
 
     QCOMPARE(ResolveRegistryLink(makeCatalogue({low, noIds, high}), row),
              LinkOutcome::set(urlFor(u"2222"_s)));

@@ -1,6 +1,7 @@
 #include "FormDriver.h"
 
 #include "catalogue/DeviceCatalogue.h"
+#include "ReferenceFilter.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
 
@@ -114,16 +115,20 @@ QList<ResultRow> listedRows(const ResultsListView &list)
     return rows;
 }
 
-ResultRows selectedRows(const DeviceCatalogue &catalogue, const SearchCriteria &criteria)
+const DeviceCatalogue &builtInCatalogue()
 {
-    // Straight from the records, without the filter's own row building.
-    ResultRows rows;
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        const DeviceRecord &r = catalogue.at(i);
-        if (AcceptsRecord(r, criteria))
-            rows.append({r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID});
-    }
-    return rows;
+    static const DeviceCatalogue catalogue = [] {
+        DeviceCatalogue c;
+        LoadCatalogue(c);
+        return c;
+    }();
+    return catalogue;
+}
+
+ResultRows selectedRows(const SearchCriteria &criteria)
+{
+    // The plain rendition of the rules, not the program's filter.
+    return reference::selectDevices(builtInCatalogue(), criteria);
 }
 
 RefreshCounter::RefreshCounter(const ResultsListView &list)

@@ -46,7 +46,12 @@ void eraseAll(QLineEdit &edit);
 void pressTab(bool backwards = false);
 
 QList<ResultRow> listedRows(const ResultsListView &list);
-ResultRows selectedRows(const DeviceCatalogue &catalogue, const SearchCriteria &criteria);
+
+// The built-in catalogue as the tests load it for themselves.
+const DeviceCatalogue &builtInCatalogue();
+// The rows the filter must list for these criteria, by the tests' own
+// rendition of the rules.
+ResultRows selectedRows(const SearchCriteria &criteria);
 
 // Counts list refreshes: each one announces exactly one reset of the rows.
 class RefreshCounter

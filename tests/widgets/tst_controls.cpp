@@ -5,6 +5,7 @@
 #include "catalogue/PickLists.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
+#include "ui/ResultsModel.h"
 #include "ui/SortedComboBox.h"
 
 #include <QHeaderView>
@@ -57,7 +58,7 @@ void fill(ResultsListView &list, int rows)
     ResultRows items;
     for (int i = 0; i < rows; ++i)
         items.append(row(i));
-    list.replaceItems(items);
+    list.rows().replaceRows(items);
 }
 
 bool showActive(QWidget &w)
@@ -331,7 +332,7 @@ void TestControls::listReplaceIsOneReset()
     ResultRows rows;
     for (int i = 0; i < 50; ++i)
         rows.append(row(i));
-    list.replaceItems(rows);
+    list.rows().replaceRows(rows);
     QCOMPARE(resets.count(), 1);
     QCOMPARE(inserts.count(), 0);
     QCOMPARE(list.model()->rowCount(), 50);

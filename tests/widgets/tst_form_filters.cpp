@@ -38,7 +38,7 @@ private:
     QList<ResultRow> listed() const { return FormDriver::listedRows(*m_form->ListView1); }
     ResultRows expected(const SearchCriteria &c) const
     {
-        return FormDriver::selectedRows(m_form->catalogue(), c);
+        return FormDriver::selectedRows(c);
     }
     QLineEdit *textBox(const QString &name) const
     {

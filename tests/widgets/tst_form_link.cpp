@@ -3,7 +3,7 @@
 #include "BrowserStandIn.h"
 #include "FormDriver.h"
 
-#include "search/RegistryLink.h"
+#include "tests/support/RegistryAddress.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
@@ -39,10 +39,7 @@ private Q_SLOTS:
 
 private:
     int rowOf(const ResultRow &row) const;
-    static QString address(const QString &linkId)
-    {
-        return RegistryUrlPrefix() + linkId + RegistryUrlSuffix();
-    }
+    static QString address(const QString &linkId) { return registryAddress(linkId); }
 
     std::unique_ptr<Form1> m_form;
     BrowserStandIn m_browser;
@@ -114,7 +111,8 @@ void TestFormLink::keyboardMovesLeaveLabel()
     ResultsListView &list = *m_form->ListView1;
     FormDriver::clickRow(list, 5);
     const QString first = m_form->LabelUrl->text();
-    QVERIFY(first.startsWith(RegistryUrlPrefix()));
+    QCOMPARE(first, registryAddress(linkIdOf(FormDriver::builtInCatalogue(),
+                                             FormDriver::listedRows(list).at(5))));
 
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Down);
@@ -123,8 +121,8 @@ void TestFormLink::keyboardMovesLeaveLabel()
 
     // The next click on the list picks the moved selection up.
     FormDriver::clickRow(list, 7);
-    QCOMPARE(m_form->LabelUrl->text(),
-             ResolveRegistryLink(m_form->catalogue(), FormDriver::listedRows(list).at(7)).text);
+    const QString seventh = linkIdOf(FormDriver::builtInCatalogue(), FormDriver::listedRows(list).at(7));
+    QCOMPARE(m_form->LabelUrl->text(), registryAddress(seventh));
     QVERIFY(m_form->LabelUrl->text() != first);
 }
 
@@ -158,7 +156,7 @@ void TestFormLink::clickBesideRowsFollowsSelection()
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, beside);
     const std::optional<ResultRow> selected = list.selectedItem();
     QCOMPARE(m_form->LabelUrl->text(),
-             selected ? ResolveRegistryLink(m_form->catalogue(), selected).text : QString());
+             selected ? registryAddress(linkIdOf(FormDriver::builtInCatalogue(), *selected)) : QString());
 
     // A refresh leaves no row selected: a click beside the rows empties it.
     FormDriver::clickRow(list, 1);

@@ -4,7 +4,7 @@
 
 #include "catalogue/DeviceCatalogue.h"
 #include "catalogue/PickLists.h"
-#include "search/RegistryLink.h"
+#include "tests/support/RegistryAddress.h"
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
@@ -85,7 +85,7 @@ void TestFormStartup::listsEveryDeviceInSlotOrder()
 {
     const QList<ResultRow> rows = FormDriver::listedRows(*m_form->ListView1);
     QCOMPARE(rows.size(), 520);
-    const DeviceCatalogue &catalogue = m_form->catalogue();
+    const DeviceCatalogue &catalogue = FormDriver::builtInCatalogue();
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
         const DeviceRecord &r = catalogue.at(i);
         QCOMPARE(rows.at(i), (ResultRow{r.Vendor, r.Model, r.Type, r.VendorID, r.ModelID}));
@@ -142,7 +142,7 @@ void TestFormStartup::linkLabelReplacesPlaceholder()
     const QString text = m_form->LabelUrl->text();
     QVERIFY(!text.contains(u"invalid"_s));
     if (selected)
-        QCOMPARE(text, ResolveRegistryLink(m_form->catalogue(), selected).text);
+        QCOMPARE(text, registryAddress(linkIdOf(FormDriver::builtInCatalogue(), *selected)));
     else
         QCOMPARE(text, QString());
 }

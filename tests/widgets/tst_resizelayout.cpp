@@ -75,7 +75,7 @@ void TestResizeLayout::workedExamples()
     QFETCH(int, clearLeft);
     QFETCH(Widths, columns);
 
-    const ResizeGeometry g = ResizeLayout(width, height);
+    const ResizeGeometry g = resizeLayout(width, height);
     QCOMPARE(g.inputWidth, input);
     QCOMPARE(g.listWidth, listW);
     QCOMPARE(g.listHeight, listH);
@@ -107,7 +107,7 @@ void TestResizeLayout::roundsHalfToEven()
     QFETCH(float, excess);
     QFETCH(int, delta);
 
-    const ResizeGeometry g = ResizeLayout(DesignW + excess, DesignH + excess);
+    const ResizeGeometry g = resizeLayout(DesignW + excess, DesignH + excess);
     QCOMPARE(g.inputWidth, DesignLayout::ComboVendor.width + delta);
     QCOMPARE(g.clearLeft, DesignLayout::CommandClear.left + delta);
     QCOMPARE(g.listHeight, DesignLayout::ListView1.height + delta);
@@ -123,7 +123,7 @@ void TestResizeLayout::columnsFillListMinusBorder_data()
 void TestResizeLayout::columnsFillListMinusBorder()
 {
     QFETCH(float, width);
-    const ResizeGeometry g = ResizeLayout(width, DesignH);
+    const ResizeGeometry g = resizeLayout(width, DesignH);
     double sum = 0;
     for (double w : g.columnWidths)
         sum += w;
@@ -161,7 +161,7 @@ void TestResizeLayout::clampsAtZero()
     QFETCH(int, listH);
     QFETCH(int, clearLeft);
 
-    const ResizeGeometry g = ResizeLayout(width, height);
+    const ResizeGeometry g = resizeLayout(width, height);
     QCOMPARE(g.inputWidth, input);
     QCOMPARE(g.listWidth, listW);
     QCOMPARE(g.listHeight, listH);
@@ -169,7 +169,7 @@ void TestResizeLayout::clampsAtZero()
     for (double w : g.columnWidths)
         QVERIFY2(w >= 0.0, qPrintable(QString::number(w)));
     // A column reaches zero exactly at dW = -8800.
-    const ResizeGeometry atLimit = ResizeLayout(DesignW - 8800, DesignH);
+    const ResizeGeometry atLimit = resizeLayout(DesignW - 8800, DesignH);
     for (double w : atLimit.columnWidths)
         QCOMPARE(w, 0.0);
 }
@@ -179,7 +179,7 @@ void TestResizeLayout::hugeWidthSaturates()
     // dW * 2800 no longer fits in 32 bits: the product saturates instead of
     // wrapping to a negative width.
     const float width = 1.0e9f;
-    const ResizeGeometry g = ResizeLayout(width, DesignH);
+    const ResizeGeometry g = resizeLayout(width, DesignH);
     QVERIFY(g.inputWidth > 0);
     for (double w : g.columnWidths)
         QVERIFY2(w > 0.0, qPrintable(QString::number(w)));
@@ -188,7 +188,7 @@ void TestResizeLayout::hugeWidthSaturates()
     QCOMPARE(roundHalfEven32(1.0e12), std::numeric_limits<std::int32_t>::max());
     QCOMPARE(roundHalfEven32(-1.0e12), std::numeric_limits<std::int32_t>::min());
     QCOMPARE(roundHalfEven32(std::numeric_limits<double>::quiet_NaN()), 0);
-    const ResizeGeometry nan = ResizeLayout(std::numeric_limits<float>::infinity(),
+    const ResizeGeometry nan = resizeLayout(std::numeric_limits<float>::infinity(),
                                             -std::numeric_limits<float>::infinity());
     QCOMPARE(nan.listHeight, 0);
 }
