@@ -6,6 +6,24 @@
 // then Vendor (case and hyphens ignored), then the link id as a number.
 // Texts are kept exactly as registered, odd ID forms included: "0X"
 // prefixes, trailing blanks and short numbers are part of the values.
+//
+// Where the rows come from, and what to trust:
+// - Products are FOUNDATION fieldbus devices, hosts, linking devices,
+//   wiring, tools and services of their vendor, mostly from before 2013 (a
+//   few later ones are still listed), taken from vendors' manuals and
+//   datasheets where one was at hand, otherwise from the maintainer's
+//   knowledge of the product lines.
+// - Manufacturer IDs checked against a manual's resource block table:
+//   Fisher 005100 (DVC6000f device type 4602, DLC3020f 3020), Yokogawa
+//   594543 (EJX device type 000C), Hach 001D6D (si792x P-FF device type
+//   0064). Also registered, from knowledge: Rosemount 001151, Smar 000302,
+//   Endress + Hauser 452B48, ABB 000320, Honeywell 48574C.
+// - Every other manufacturer ID is a placeholder of the registered form
+//   (mostly the hex of the vendor's initials), and so is every device type
+//   not named above; do not use them to look up a device description.
+//   Known wrong: Honeywell Process Solutions' 485053 (Honeywell devices
+//   register as 48574C) and Dresser's 445644 (the FVP110 reports
+//   Yokogawa's 594543; the SVI FF's ID is not confirmed here).
 namespace {
 
 // clang-format off
@@ -34,7 +52,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1388, u"SAMSON AG",                                            u"3738-50",                                                                 u"Final Control Element",                              u"53414D",   u"3738"},
     // slot 20
     { 982, u"Emerson Process Management",                           u"375 Field Communicator",                                                  u"Test Equipment",                                     u"",         u""},
-    {1098, u"SAMSON AG",                                            u"3785",                                                                    u"Final Control Element",                              u"53414D",   u"3785"},
+    {1098, u"SAMSON AG",                                            u"3787",                                                                    u"Final Control Element",                              u"53414D",   u"3787"},
     {1246, u"Emerson Process Management",                           u"475 Field Communicator",                                                  u"Test Equipment",                                     u"",         u""},
     {1457, u"PR Electronics",                                       u"5350B",                                                                   u"Temperature",                                        u"505245",   u"5350"},
     { 802, u"PR Electronics",                                       u"6350B",                                                                   u"Temperature",                                        u"505245",   u"6350"},
@@ -195,7 +213,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1523, u"Biffi Italia srl",                                     u"FF 2000 v4",                                                              u"Final Control Element",                              u"424946",   u"0001"},
     {1515, u"Yamaha Corporation",                                   u"FF Communication LSI",                                                    u"Development Solutions",                              u"",         u""},
     { 916, u"Softing AG",                                           u"FF Device Development Kit",                                               u"Development Solutions",                              u"",         u""},
-    { 700, u"Fuji Electric Corporation",                            u"FF Interface Module",                                                     u"Development Solutions",                              u"465543",   u"0004"},
+    { 700, u"Fuji Electric Corporation",                            u"FF Interface Module",                                                     u"Development Solutions,Converter (Transducer),Other", u"465543",   u"0004"},
     {1556, u"Microcyber Inc. (Shenyang Bowei)",                     u"FF Transducer Block Kit",                                                 u"Development Solutions,Converter (Transducer)",       u"",         u""},
     // slot 170
     { 628, u"Rotork Controls Ltd",                                  u"FF-01",                                                                   u"Final Control Element",                              u"524F54",   u"0003"},
@@ -226,7 +244,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1355, u"Emerson Process Management",                           u"Fisher FIELDVUE DVC6000f",                                                u"Final Control Element",                              u"005100",   u"4602"},
     {1490, u"Emerson Process Management",                           u"Fisher FIELDVUE DVC6200f",                                                u"Final Control Element",                              u"005100",   u"4604"},
     { 876, u"Yokogawa Electric Corporation",                        u"FLXA21",                                                                  u"Analytical",                                         u"594543",   u"0011"},
-    {1256, u"Fieldbus International",                               u"FOUNDATION fieldbus Design Services",                                     u"Development Solutions,Converter (Transducer),Other", u"",         u""},
+    {1256, u"Fieldbus International",                               u"FOUNDATION fieldbus Design Services",                                     u"Development Solutions",                              u"",         u""},
     {1550, u"Fuji Electric Corporation",                            u"FOUNDATION fieldbus Development Kit",                                     u"Development Solutions",                              u"",         u""},
     {1137, u"Delta t",                                              u"FOUNDATION fieldbus Device Integration",                                  u"Development Solutions",                              u"",         u""},
     { 771, u"Softing AG",                                           u"FOUNDATION fieldbus Device Stack H1",                                     u"Development Solutions",                              u"",         u""},
@@ -343,10 +361,10 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     // slot 300
     { 905, u"Flowserve Corporation",                                u"Logix 3400IQ",                                                            u"Final Control Element",                              u"464C53",   u"0005"},
     { 768, u"Flowserve Corporation",                                u"Logix® 3400MD",                                                           u"Final Control Element",                              u"464C53",   u"0004"},
-    { 861, u"Mettler-Toledo GmbH",                                  u"M300 FF",                                                                 u"Analytical",                                         u"4D5448",   u"0300"},
     {1363, u"Mettler-Toledo GmbH",                                  u"M400 FF",                                                                 u"Analytical",                                         u"4D5448",   u"0400"},
     { 618, u"Mettler-Toledo GmbH",                                  u"M420",                                                                    u"Analytical",                                         u"",         u""},
     {1360, u"Mettler-Toledo GmbH",                                  u"M700 FF",                                                                 u"Analytical",                                         u"4D5448",   u"0700"},
+    { 861, u"Mettler-Toledo GmbH",                                  u"M700X FF",                                                                u"Analytical",                                         u"4D5448",   u"0701"},
     {1497, u"Mettler-Toledo GmbH",                                  u"M800 FF",                                                                 u"Analytical",                                         u"4D5448",   u"0800"},
     {1453, u"Yamatake Corporation",                                 u"MagneW3000 PLUS",                                                         u"Flow",                                               u"594D54",   u"3000"},
     {1013, u"TURCK",                                                u"MBD49-T415Ex",                                                            u"Power Supply and Conditioner",                       u"",         u""},
@@ -408,12 +426,12 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1538, u"Smar International Co.",                               u"PS302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     // slot 360
     {1047, u"Smar International Co.",                               u"PSI302",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
-    { 756, u"Magnetrol",                                            u"Pulsar R96",                                                              u"Level",                                              u"4D4147",   u"0096"},
+    { 756, u"Magnetrol",                                            u"Pulsar RX5",                                                              u"Level",                                              u"4D4147",   u"0005"},
     {1345, u"Westlock Controls",                                    u"Quantum",                                                                 u"Other",                                              u"",         u""},
     {1252, u"Pepperl+Fuchs GmbH",                                   u"R2-SP-N4",                                                                u"Wiring Components",                                  u"",         u""},
     {1231, u"Pepperl+Fuchs GmbH",                                   u"R2-SP-N6",                                                                u"Wiring Components",                                  u"",         u""},
     {1027, u"Pepperl+Fuchs GmbH",                                   u"RD0-FB-Ex4",                                                              u"Wiring Components",                                  u"",         u""},
-    { 722, u"Endress + Hauser",                                     u"RIA16",                                                                   u"Other",                                              u"452B48",   u"1060"},
+    { 722, u"Endress + Hauser",                                     u"RID16",                                                                   u"Other",                                              u"452B48",   u"1060"},
     { 745, u"TURCK",                                                u"RKM 57-*M",                                                               u"Wiring Components",                                  u"",         u""},
     {1192, u"Emerson Process Management",                           u"Rosemount 2051",                                                          u"Pressure",                                           u"001151",   u"2051"},
     {1473, u"Emerson Process Management",                           u"Rosemount 3051",                                                          u"Pressure",                                           u"001151",   u"0006"},
@@ -447,10 +465,11 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1451, u"Emerson Process Management",                           u"Rosemount Analytical 5081-P",                                             u"Analytical",                                         u"001151",   u"5081"},
     {1033, u"Emerson Process Management",                           u"Rosemount Analytical 5081-T",                                             u"Analytical",                                         u"001151",   u"5083"},
     {1396, u"Emerson Process Management",                           u"Rosemount Analytical 6888",                                               u"Analytical",                                         u"001151",   u"6888"},
+    { 635, u"Emerson Process Management",                           u"Rosemount Analytical Xmt-T",                                              u"Analytical",                                         u"001151",   u"4088"},
     {1499, u"Yokogawa Electric Corporation",                        u"ROTAMASS",                                                                u"Flow",                                               u"594543",   u"000E"},
     {1414, u"Hirschmann",                                           u"RS20",                                                                    u"Wiring Components",                                  u"",         u""},
-    {1284, u"TURCK",                                                u"RSM 49-TR",                                                               u"Wiring Components",                                  u"",         u""},
     // slot 400
+    {1284, u"TURCK",                                                u"RSM 49-TR",                                                               u"Wiring Components",                                  u"",         u""},
     { 843, u"TURCK",                                                u"RSM 57-*M",                                                               u"Wiring Components",                                  u"",         u""},
     { 777, u"TURCK",                                                u"RSM-2RKM 57",                                                             u"Wiring Components",                                  u"",         u""},
     { 962, u"TURCK",                                                u"RSM-RKM 57-*M",                                                           u"Wiring Components",                                  u"",         u""},
@@ -458,12 +477,12 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 954, u"Foxboro (and Foxboro-Eckardt)",                        u"RTT15",                                                                   u"Temperature",                                        u"385884",   u"0004"},
     {1196, u"Thermo Fisher Scientific",                             u"Sarasota FD910",                                                          u"Analytical",                                         u"544653",   u"0910"},
     { 992, u"Smar International Co.",                               u"SB302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
-    {1230, u"Hach Company",                                         u"sc1000",                                                                  u"Analytical",                                         u"484143",   u"1000"},
     { 662, u"Yokogawa Electric Corporation",                        u"SC202",                                                                   u"Analytical",                                         u"594543",   u"0012"},
     {1130, u"Honeywell Field Solutions",                            u"SCT 3000",                                                                u"Development Solutions",                              u"",         u""},
     // slot 410
     { 958, u"TURCK",                                                u"Segment Coupler 7/8\"",                                                   u"Wiring Components",                                  u"",         u""},
     { 617, u"Fieldbus Inc.",                                        u"Segment Design Services",                                                 u"Development Solutions",                              u"",         u""},
+    {1230, u"Hach Company",                                         u"si792x P-FF",                                                             u"Analytical",                                         u"001D6D",   u"0064"},
     { 656, u"Siemens AG",                                           u"SIMATIC PCS 7",                                                           u"Host",                                               u"",         u""},
     { 582, u"Siemens AG",                                           u"SIMATIC PDM",                                                             u"Development Solutions",                              u"",         u""},
     {1121, u"Siemens AG",                                           u"SIPAN 34",                                                                u"Analytical",                                         u"534945",   u"000C"},
@@ -471,8 +490,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1212, u"Siemens AG",                                           u"SITRANS F C MASS 6000",                                                   u"Flow",                                               u"534945",   u"0008"},
     {1221, u"Siemens AG",                                           u"SITRANS F M MAG 6000",                                                    u"Flow",                                               u"534945",   u"0007"},
     {1016, u"Siemens AG",                                           u"SITRANS F US SONOFLO",                                                    u"Flow",                                               u"534945",   u"000B"},
-    {1482, u"Siemens AG",                                           u"SITRANS LR200",                                                           u"Level",                                              u"534945",   u"0006"},
     // slot 420
+    {1482, u"Siemens AG",                                           u"SITRANS LR200",                                                           u"Level",                                              u"534945",   u"0006"},
     { 986, u"Siemens AG",                                           u"SITRANS LR250",                                                           u"Level",                                              u"534945",   u"0005"},
     { 890, u"Siemens AG",                                           u"SITRANS P DS III",                                                        u"Pressure",                                           u"534945",   u"0001"},
     {1061, u"Siemens AG",                                           u"SITRANS P300",                                                            u"Pressure",                                           u"534945",   u"0002"},
@@ -482,8 +501,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 568, u"Honeywell Field Solutions",                            u"SmartLine ST800",                                                         u"Pressure",                                           u"48574C",   u"0800"},
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
     {1337, u"Honeywell Field Solutions",                            u"SMV800",                                                                  u"Flow",                                               u"48574C",   u"0801"},
-    { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"434944",   u"0001"},
     // slot 430
+    { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"434944",   u"0001"},
     {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"434944",   u"0002"},
     { 792, u"Spirax Sarco S.R.L.",                                  u"SP500",                                                                   u"Final Control Element",                              u"535053",   u"0500"},
     { 749, u"Northwire, Inc.",                                      u"Spur Cable",                                                              u"Wiring Components",                                  u"",         u""},
@@ -493,8 +512,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1021, u"Sense Eletronica Ltda.",                               u"SS-FF Proximity Sensor",                                                  u"Other",                                              u"0BDE31 ",  u"0001"},
     { 597, u"Honeywell Field Solutions",                            u"ST 3000 FF Transmitter",                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1003, u"Honeywell Field Solutions",                            u"STA122",                                                                  u"Pressure",                                           u"48574C",   u"0122"},
-    { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0141"},
     // slot 440
+    { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0141"},
     {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0940"},
     { 942, u"Flowserve Corporation",                                u"StarPac 3",                                                               u"Final Control Element",                              u"464C53",   u"0007"},
     { 889, u"Honeywell Field Solutions",                            u"STD110",                                                                  u"Pressure",                                           u"48574C",   u"0110"},
@@ -504,8 +523,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1074, u"Honeywell Field Solutions",                            u"STD170",                                                                  u"Pressure",                                           u"48574C",   u"0170"},
     {1434, u"Honeywell Field Solutions",                            u"STD924",                                                                  u"Pressure",                                           u"48574C",   u"0924"},
     { 990, u"Honeywell Field Solutions",                            u"STD930",                                                                  u"Pressure",                                           u"48574C",   u"0930"},
-    {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0974"},
     // slot 450
+    {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0974"},
     { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0128"},
     {1147, u"Honeywell Field Solutions",                            u"STF924",                                                                  u"Pressure",                                           u"48574C",   u"0925"},
     { 705, u"Honeywell Field Solutions",                            u"STG140",                                                                  u"Pressure",                                           u"48574C",   u"0140"},
@@ -515,8 +534,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 871, u"Honeywell Field Solutions",                            u"STG974",                                                                  u"Pressure",                                           u"48574C",   u"0975"},
     { 595, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X  pH",                                                   u"Analytical",                                         u"4B4E49",   u"2231"},
     { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"4B4E49",   u"2232"},
-    {1215, u"Chemtrac Systems, Inc.",                               u"Streaming Current Monitor SCM",                                           u"Analytical",                                         u"435354",   u"0001"},
     // slot 460
+    {1215, u"Chemtrac Systems, Inc.",                               u"Streaming Current Monitor SCM",                                           u"Analytical",                                         u"435354",   u"0001"},
     { 710, u"Honeywell Field Solutions",                            u"STT350",                                                                  u"Temperature",                                        u"48574C",   u"0350"},
     {1409, u"Honeywell Field Solutions",                            u"STT850",                                                                  u"Temperature",                                        u"48574C",   u"0850"},
     { 579, u"Smar International Co.",                               u"Studio302",                                                               u"Development Solutions",                              u"",         u""},
@@ -526,8 +545,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1088, u"Smar International Co.",                               u"SYSTEM302",                                                               u"Host",                                               u"",         u""},
     { 851, u"WIKA Alexander Wiegand SE & Co. KG.",                  u"T53.10",                                                                  u"Temperature",                                        u"57494B",   u"0053"},
     {1526, u"Endress + Hauser",                                     u"Tank Side Monitor NRF590",                                                u"Level",                                              u"452B48",   u"1025"},
-    {1332, u"ABB Automation Products GmbH",                         u"TB82EC",                                                                  u"Analytical",                                         u"000320",   u"0042"},
     // slot 470
+    {1332, u"ABB Automation Products GmbH",                         u"TB82EC",                                                                  u"Analytical",                                         u"000320",   u"0042"},
     {1330, u"ABB Automation Products GmbH",                         u"TB82PH",                                                                  u"Analytical",                                         u"000320",   u"0041"},
     {1080, u"ABB Automation Products GmbH",                         u"TB82TE",                                                                  u"Analytical",                                         u"000320",   u"0043"},
     {1536, u"Moore Industries-International, Inc.",                 u"TCM",                                                                     u"Temperature",                                        u"4D4949",   u"0001"},
@@ -535,10 +554,11 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1430, u"ABB Automation Products GmbH",                         u"TF12",                                                                    u"Temperature",                                        u"000320",   u"0021"},
     {1487, u"ABB Automation Products GmbH",                         u"TF212",                                                                   u"Temperature",                                        u"000320",   u"0022"},
     { 787, u"Tefulong Group Co., Ltd.",                             u"TFL-FF Temperature Transmitter",                                          u"Temperature",                                        u"54464C",   u"01"},
-    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow,Level",                                         u"4D4147",   u"0002"},
+    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"4D4147",   u"0002"},
     { 758, u"Mettler-Toledo GmbH",                                  u"Thornton 770MAX",                                                         u"Analytical",                                         u"",         u""},
-    {1339, u"Endress + Hauser",                                     u"t-mass 65",                                                               u"Flow",                                               u"452B48",   u"1044"},
     // slot 480
+    { 879, u"Krohne Messtechnik GmbH",                              u"TIDALFLUX 4300",                                                          u"Flow,Level",                                         u"",         u""},
+    {1339, u"Endress + Hauser",                                     u"t-mass 65",                                                               u"Flow",                                               u"452B48",   u"1044"},
     {1468, u"Dandong Top Electronic Instrument Co., Ltd.",          u"TOP Nucleonic Level Gauge",                                               u"Level",                                              u"445445",   u"01"},
     {1301, u"Smar International Co.",                               u"TP302",                                                                   u"Other",                                              u"302",      u"6"},
     {1026, u"SAMSON AG",                                            u"TROVIS-VIEW",                                                             u"Development Solutions",                              u"",         u""},
@@ -547,20 +567,19 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1486, u"MooreHawke",                                           u"TRUNKGUARD Power Supply",                                                 u"Power Supply and Conditioner",                       u"",         u""},
     { 772, u"MooreHawke",                                           u"TRUNKGUARD TG200",                                                        u"Power Supply and Conditioner",                       u"",         u""},
     { 867, u"Smar International Co.",                               u"TT302",                                                                   u"Temperature",                                        u"000302",   u"0003"},
+    // slot 490
     { 807, u"TopWorx, Inc.",                                        u"TXS",                                                                     u"Other",                                              u"",         u""},
     {1195, u"Buerkert Werke GmbH & Co.",                            u"Type 8635 SideControl",                                                   u"Final Control Element",                              u"425752",   u"0001"},
-    // slot 490
-    {1291, u"ABB Automation Products GmbH",                         u"TZIDC-110",                                                               u"Final Control Element",                              u"000320",   u"0031"},
+    {1291, u"ABB Automation Products GmbH",                         u"TZIDC-120",                                                               u"Final Control Element",                              u"000320",   u"0031"},
     { 789, u"ABB Automation Products GmbH",                         u"TZIDC-220",                                                               u"Final Control Element",                              u"000320",   u"0032"},
-    { 879, u"Krohne Messtechnik GmbH",                              u"UFM 3030",                                                                u"Flow",                                               u"",         u""},
     {1066, u"National Instruments",                                 u"USB-8486",                                                                u"Development Solutions",                              u"",         u""},
     { 827, u"Dresser Valve Division",                               u"ValVue FF",                                                               u"Development Solutions",                              u"",         u""},
     {1092, u"StoneL Corporation",                                   u"VCT",                                                                     u"Other",                                              u"53544C",   u"0002"},
     {1138, u"Ohmart / VEGA",                                        u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0001"},
     { 603, u"VEGA Grieshaber KG",                                   u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0011"},
     {1348, u"VEGA Grieshaber KG",                                   u"VEGABAR 52",                                                              u"Pressure",                                           u"56474B",   u"0019"},
-    {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     // slot 500
+    {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     {1311, u"VEGA Grieshaber KG",                                   u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0012"},
     {1051, u"VEGA Grieshaber KG",                                   u"VEGADIF 65",                                                              u"Pressure",                                           u"56474B",   u"0016"},
     {1484, u"Ohmart / VEGA",                                        u"VEGAFLEX",                                                                u"Level",                                              u"56474B",   u"0003"},
@@ -570,14 +589,13 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1266, u"VEGA Grieshaber KG",                                   u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0014"},
     {1447, u"Ohmart / VEGA",                                        u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0005"},
     { 896, u"VEGA Grieshaber KG",                                   u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0015"},
-    { 850, u"Metso Automation",                                     u"VG9000F",                                                                 u"Final Control Element",                              u"",         u""},
     // slot 510
+    { 850, u"Metso Automation",                                     u"VG9000F",                                                                 u"Final Control Element",                              u"",         u""},
     { 723, u"Shanghai Welltech Automation Co., Ltd.",               u"WT2000",                                                                  u"Pressure",                                           u"53574C",   u"2000"},
     {1428, u"Ronan Engineering",                                    u"X96S",                                                                    u"Level",                                              u"524F4E",   u"0096"},
     { 860, u"Emerson Process Management",                           u"Xmt-A",                                                                   u"Analytical",                                         u"001151",   u"4087"},
     {1302, u"Emerson Process Management",                           u"Xmt-C",                                                                   u"Analytical",                                         u"001151",   u"4086"},
     {1286, u"Emerson Process Management",                           u"Xmt-P",                                                                   u"Analytical",                                         u"001151",   u"4085"},
-    { 635, u"Emerson Process Management",                           u"Xmt-T",                                                                   u"Analytical",                                         u"001151",   u"4088"},
     {1304, u"Yokogawa Electric Corporation",                        u"YTA320",                                                                  u"Temperature",                                        u"594543",   u"0003"},
     {1124, u"Yokogawa Electric Corporation",                        u"YTA710",                                                                  u"Temperature",                                        u"594543",   u"0010"},
     {1391, u"Yokogawa Electric Corporation",                        u"YVP110",                                                                  u"Final Control Element",                              u"594543",   u"0005"},
