@@ -89,7 +89,7 @@ private:
 
     DeviceCatalogue m_catalogue;
     std::unique_ptr<const ResultsBinding> m_search;
-    // The outer size the last layout pass measured: a move that changes it
-    // brings a window manager's frame.
+    // The outer size the last layout pass measured: the frame that arrives
+    // after the first showing changes it.
     QSize m_outerSizeLastPass;
 };

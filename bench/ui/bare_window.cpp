@@ -1,13 +1,14 @@
 // Baselines for the start-up figures: an empty Qt window of the program's
-// design client size, or (with --widgets) the same window holding one of
-// each standard control the program uses, with a few rows of text.
+// design client size; with --table the same window holding a stock table
+// view of 520 five-column rows and one text box; with --widgets one of each
+// standard control the program uses, with a few rows of text.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTreeView>
+#include <QTableView>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -22,13 +23,25 @@ void addStandardControls(QWidget &window)
     combo->setGeometry(104, 16, 441, 21);
     (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
     (new QPushButton(u"Clear"_s, &window))->setGeometry(560, 16, 49, 153);
-    auto *tree = new QTreeView(&window);
-    auto *model = new QStandardItemModel(20, 5, tree);
+    auto *table = new QTableView(&window);
+    auto *model = new QStandardItemModel(20, 5, table);
     for (int row = 0; row < 20; ++row)
         for (int column = 0; column < 5; ++column)
             model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
-    tree->setModel(model);
-    tree->setGeometry(8, 208, 601, 214);
+    table->setModel(model);
+    table->setGeometry(8, 208, 601, 214);
+}
+
+void addTableAndTextBox(QWidget &window)
+{
+    (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
+    auto *table = new QTableView(&window);
+    auto *model = new QStandardItemModel(520, 5, table);
+    for (int row = 0; row < 520; ++row)
+        for (int column = 0; column < 5; ++column)
+            model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
+    table->setModel(model);
+    table->setGeometry(8, 208, 601, 214);
 }
 
 } // namespace
@@ -41,6 +54,8 @@ int main(int argc, char *argv[])
     window.resize(628, 461);
     if (QApplication::arguments().contains(u"--widgets"_s))
         addStandardControls(window);
+    else if (QApplication::arguments().contains(u"--table"_s))
+        addTableAndTextBox(window);
     window.show();
     return app.exec();
 }
