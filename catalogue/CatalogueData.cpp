@@ -23,7 +23,16 @@
 //   not named above; do not use them to look up a device description.
 //   Known wrong: Honeywell Process Solutions' 485053 (Honeywell devices
 //   register as 48574C) and Dresser's 445644 (the FVP110 reports
-//   Yokogawa's 594543; the SVI FF's ID is not confirmed here).
+//   Yokogawa's 594543; the SVI FF's ID is not confirmed here). They stay
+//   because each vendor keeps its own ID texts in this table.
+// - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
+//   order codes of the one ST 3000 FF transmitter, so they share its
+//   device type; the STF flange models are its liquid level versions.
+// - Still listed although launched after 2012 or without a fieldbus
+//   version, for want of a same-vendor replacement that keeps its place
+//   in the list: SmartLine ST800, SMV800, STT850, Eclipse 706, VEGAMET
+//   624, GPro 500, Thornton 770MAX, metsoDNA (a host, typed Other), DF63
+//   (a DFI302 processor, typed as a power supply).
 namespace {
 
 // clang-format off
@@ -133,7 +142,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 828, u"Smar International Co.",                               u"DF50",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1454, u"Smar International Co.",                               u"DF52",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1148, u"Smar International Co.",                               u"DF53",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
-    {1521, u"Smar International Co.",                               u"DF62",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
+    {1521, u"Smar International Co.",                               u"DF56",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     { 687, u"Smar International Co.",                               u"DF63",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     { 702, u"Smar International Co.",                               u"DFI302",                                                                  u"Linking Device",                                     u"000302",   u"000B"},
     { 585, u"Westlock Controls",                                    u"Digital EPIC",                                                            u"Other",                                              u"574343",   u"0012"},
@@ -415,6 +424,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 869, u"TURCK",                                                u"Power Tee",                                                               u"Wiring Components",                                  u"",         u""},
     // slot 350
     { 562, u"K-Patents Oy",                                         u"PR-01-S",                                                                 u"Analytical",                                         u"",         u""},
+    {1124, u"Yokogawa Electric Corporation",                        u"PRM",                                                                     u"Development Solutions",                              u"",         u""},
     {1133, u"Smar International Co.",                               u"ProcessView",                                                             u"Development Solutions",                              u"",         u""},
     { 578, u"Endress + Hauser",                                     u"Promag 53",                                                               u"Flow",                                               u"452B48",   u"1040"},
     { 648, u"Endress + Hauser",                                     u"Promag 55",                                                               u"Flow",                                               u"452B48",   u"1045"},
@@ -423,8 +433,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1280, u"Endress + Hauser",                                     u"Prosonic M",                                                              u"Level",                                              u"452B48",   u"1023"},
     {1251, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Protos 3400",                                                             u"Analytical",                                         u"4B4E49",   u"3400"},
     {1025, u"Endress + Hauser",                                     u"Prowirl 73",                                                              u"Flow",                                               u"452B48",   u"1042"},
-    {1538, u"Smar International Co.",                               u"PS302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     // slot 360
+    {1538, u"Smar International Co.",                               u"PS302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     {1047, u"Smar International Co.",                               u"PSI302",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
     { 756, u"Magnetrol",                                            u"Pulsar RX5",                                                              u"Level",                                              u"4D4147",   u"0005"},
     {1345, u"Westlock Controls",                                    u"Quantum",                                                                 u"Other",                                              u"",         u""},
@@ -434,8 +444,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 722, u"Endress + Hauser",                                     u"RID16",                                                                   u"Other",                                              u"452B48",   u"1060"},
     { 745, u"TURCK",                                                u"RKM 57-*M",                                                               u"Wiring Components",                                  u"",         u""},
     {1192, u"Emerson Process Management",                           u"Rosemount 2051",                                                          u"Pressure",                                           u"001151",   u"2051"},
-    {1473, u"Emerson Process Management",                           u"Rosemount 3051",                                                          u"Pressure",                                           u"001151",   u"0006"},
     // slot 370
+    {1473, u"Emerson Process Management",                           u"Rosemount 3051",                                                          u"Pressure",                                           u"001151",   u"0006"},
     {1083, u"Emerson Process Management",                           u"Rosemount 3051L",                                                         u"Level",                                              u"001151",   u"3054"},
     { 913, u"Emerson Process Management",                           u"Rosemount 3051S",                                                         u"Pressure",                                           u"001151",   u"3051"},
     { 575, u"Emerson Process Management",                           u"Rosemount 3051SAL",                                                       u"Level",                                              u"001151",   u"3055"},
@@ -445,8 +455,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1287, u"Emerson Process Management",                           u"Rosemount 3095MV",                                                        u"Flow",                                               u"001151",   u"3095"},
     {1180, u"Emerson Process Management",                           u"Rosemount 3144P",                                                         u"Temperature",                                        u"001151",   u"3144"},
     { 911, u"Emerson Process Management",                           u"Rosemount 3244MV",                                                        u"Temperature",                                        u"001151",   u"3244"},
-    {1238, u"Emerson Process Management",                           u"Rosemount 3420",                                                          u"Linking Device",                                     u"001151",   u"3420"},
     // slot 380
+    {1238, u"Emerson Process Management",                           u"Rosemount 3420",                                                          u"Linking Device",                                     u"001151",   u"3420"},
     {1417, u"Emerson Process Management",                           u"Rosemount 5300",                                                          u"Level",                                              u"001151",   u"5300"},
     { 998, u"Emerson Process Management",                           u"Rosemount 5400",                                                          u"Level",                                              u"001151",   u"5400"},
     { 842, u"Emerson Process Management",                           u"Rosemount 5600",                                                          u"Level",                                              u"001151",   u"5600"},
@@ -456,8 +466,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 894, u"Emerson Process Management",                           u"Rosemount 848L",                                                          u"Other",                                              u"001151",   u"0849"},
     {1336, u"Emerson Process Management",                           u"Rosemount 848T",                                                          u"Temperature",                                        u"001151",   u"0848"},
     { 875, u"Emerson Process Management",                           u"Rosemount 8732E",                                                         u"Flow",                                               u"001151",   u"8732"},
-    {1467, u"Emerson Process Management",                           u"Rosemount 8742C",                                                         u"Flow",                                               u"001151",   u"8742"},
     // slot 390
+    {1467, u"Emerson Process Management",                           u"Rosemount 8742C",                                                         u"Flow",                                               u"001151",   u"8742"},
     {1485, u"Emerson Process Management",                           u"Rosemount 8800D",                                                         u"Flow",                                               u"001151",   u"8800"},
     {1443, u"Emerson Process Management",                           u"Rosemount Analytical 1066",                                               u"Analytical",                                         u"001151",   u"1066"},
     {1218, u"Emerson Process Management",                           u"Rosemount Analytical 5081-A",                                             u"Analytical",                                         u"001151",   u"5084"},
@@ -467,8 +477,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1396, u"Emerson Process Management",                           u"Rosemount Analytical 6888",                                               u"Analytical",                                         u"001151",   u"6888"},
     { 635, u"Emerson Process Management",                           u"Rosemount Analytical Xmt-T",                                              u"Analytical",                                         u"001151",   u"4088"},
     {1499, u"Yokogawa Electric Corporation",                        u"ROTAMASS",                                                                u"Flow",                                               u"594543",   u"000E"},
-    {1414, u"Hirschmann",                                           u"RS20",                                                                    u"Wiring Components",                                  u"",         u""},
     // slot 400
+    {1414, u"Hirschmann",                                           u"RS20",                                                                    u"Wiring Components",                                  u"",         u""},
     {1284, u"TURCK",                                                u"RSM 49-TR",                                                               u"Wiring Components",                                  u"",         u""},
     { 843, u"TURCK",                                                u"RSM 57-*M",                                                               u"Wiring Components",                                  u"",         u""},
     { 777, u"TURCK",                                                u"RSM-2RKM 57",                                                             u"Wiring Components",                                  u"",         u""},
@@ -478,7 +488,6 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1196, u"Thermo Fisher Scientific",                             u"Sarasota FD910",                                                          u"Analytical",                                         u"544653",   u"0910"},
     { 992, u"Smar International Co.",                               u"SB302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     { 662, u"Yokogawa Electric Corporation",                        u"SC202",                                                                   u"Analytical",                                         u"594543",   u"0012"},
-    {1130, u"Honeywell Field Solutions",                            u"SCT 3000",                                                                u"Development Solutions",                              u"",         u""},
     // slot 410
     { 958, u"TURCK",                                                u"Segment Coupler 7/8\"",                                                   u"Wiring Components",                                  u"",         u""},
     { 617, u"Fieldbus Inc.",                                        u"Segment Design Services",                                                 u"Development Solutions",                              u"",         u""},
@@ -497,12 +506,11 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1061, u"Siemens AG",                                           u"SITRANS P300",                                                            u"Pressure",                                           u"534945",   u"0002"},
     {1258, u"Siemens AG",                                           u"SITRANS TF",                                                              u"Temperature",                                        u"534945",   u"000A"},
     {1175, u"Siemens AG",                                           u"SITRANS TH400",                                                           u"Temperature",                                        u"534945",   u"0003"},
-    {1169, u"Honeywell Field Solutions",                            u"SLG700",                                                                  u"Level",                                              u"48574C",   u"0700"},
     { 568, u"Honeywell Field Solutions",                            u"SmartLine ST800",                                                         u"Pressure",                                           u"48574C",   u"0800"},
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
     {1337, u"Honeywell Field Solutions",                            u"SMV800",                                                                  u"Flow",                                               u"48574C",   u"0801"},
-    // slot 430
     { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"434944",   u"0001"},
+    // slot 430
     {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"434944",   u"0002"},
     { 792, u"Spirax Sarco S.R.L.",                                  u"SP500",                                                                   u"Final Control Element",                              u"535053",   u"0500"},
     { 749, u"Northwire, Inc.",                                      u"Spur Cable",                                                              u"Wiring Components",                                  u"",         u""},
@@ -511,32 +519,34 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1421, u"Foxboro (and Foxboro-Eckardt)",                        u"SRD991",                                                                  u"Final Control Element",                              u"385884",   u"0005"},
     {1021, u"Sense Eletronica Ltda.",                               u"SS-FF Proximity Sensor",                                                  u"Other",                                              u"0BDE31 ",  u"0001"},
     { 597, u"Honeywell Field Solutions",                            u"ST 3000 FF Transmitter",                                                  u"Pressure",                                           u"48574C",   u"0300"},
-    {1003, u"Honeywell Field Solutions",                            u"STA122",                                                                  u"Pressure",                                           u"48574C",   u"0122"},
+    {1003, u"Honeywell Field Solutions",                            u"STA122",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     // slot 440
-    { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0141"},
-    {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0940"},
+    {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 942, u"Flowserve Corporation",                                u"StarPac 3",                                                               u"Final Control Element",                              u"464C53",   u"0007"},
-    { 889, u"Honeywell Field Solutions",                            u"STD110",                                                                  u"Pressure",                                           u"48574C",   u"0110"},
-    {1466, u"Honeywell Field Solutions",                            u"STD120",                                                                  u"Pressure",                                           u"48574C",   u"0120"},
-    {1412, u"Honeywell Field Solutions",                            u"STD125",                                                                  u"Pressure",                                           u"48574C",   u"0125"},
-    {1270, u"Honeywell Field Solutions",                            u"STD130",                                                                  u"Pressure",                                           u"48574C",   u"0130"},
-    {1074, u"Honeywell Field Solutions",                            u"STD170",                                                                  u"Pressure",                                           u"48574C",   u"0170"},
-    {1434, u"Honeywell Field Solutions",                            u"STD924",                                                                  u"Pressure",                                           u"48574C",   u"0924"},
-    { 990, u"Honeywell Field Solutions",                            u"STD930",                                                                  u"Pressure",                                           u"48574C",   u"0930"},
+    { 889, u"Honeywell Field Solutions",                            u"STD110",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1466, u"Honeywell Field Solutions",                            u"STD120",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1412, u"Honeywell Field Solutions",                            u"STD125",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1270, u"Honeywell Field Solutions",                            u"STD130",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1074, u"Honeywell Field Solutions",                            u"STD170",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1434, u"Honeywell Field Solutions",                            u"STD924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 990, u"Honeywell Field Solutions",                            u"STD930",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     // slot 450
-    {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0974"},
-    { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0128"},
-    {1147, u"Honeywell Field Solutions",                            u"STF924",                                                                  u"Pressure",                                           u"48574C",   u"0925"},
-    { 705, u"Honeywell Field Solutions",                            u"STG140",                                                                  u"Pressure",                                           u"48574C",   u"0140"},
-    {1410, u"Honeywell Field Solutions",                            u"STG170",                                                                  u"Pressure",                                           u"48574C",   u"0171"},
-    {1271, u"Honeywell Field Solutions",                            u"STG180",                                                                  u"Pressure",                                           u"48574C",   u"0180"},
-    { 744, u"Honeywell Field Solutions",                            u"STG944",                                                                  u"Pressure",                                           u"48574C",   u"0944"},
-    { 871, u"Honeywell Field Solutions",                            u"STG974",                                                                  u"Pressure",                                           u"48574C",   u"0975"},
+    { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1169, u"Honeywell Field Solutions",                            u"STF132",                                                                  u"Level",                                              u"48574C",   u"0300"},
+    {1147, u"Honeywell Field Solutions",                            u"STF924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 705, u"Honeywell Field Solutions",                            u"STG140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1410, u"Honeywell Field Solutions",                            u"STG170",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    {1271, u"Honeywell Field Solutions",                            u"STG180",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 744, u"Honeywell Field Solutions",                            u"STG944",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 871, u"Honeywell Field Solutions",                            u"STG974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 595, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X  pH",                                                   u"Analytical",                                         u"4B4E49",   u"2231"},
     { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"4B4E49",   u"2232"},
     // slot 460
     {1215, u"Chemtrac Systems, Inc.",                               u"Streaming Current Monitor SCM",                                           u"Analytical",                                         u"435354",   u"0001"},
     { 710, u"Honeywell Field Solutions",                            u"STT350",                                                                  u"Temperature",                                        u"48574C",   u"0350"},
+    {1130, u"Honeywell Field Solutions",                            u"STT35F",                                                                  u"Temperature",                                        u"48574C",   u"035F"},
     {1409, u"Honeywell Field Solutions",                            u"STT850",                                                                  u"Temperature",                                        u"48574C",   u"0850"},
     { 579, u"Smar International Co.",                               u"Studio302",                                                               u"Development Solutions",                              u"",         u""},
     {1362, u"Dresser Valve Division",                               u"SVI FF",                                                                  u"Final Control Element",                              u"445644",   u"0001"},
@@ -544,8 +554,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1267, u"Smar International Co.",                               u"Syscon",                                                                  u"Development Solutions",                              u"",         u""},
     {1088, u"Smar International Co.",                               u"SYSTEM302",                                                               u"Host",                                               u"",         u""},
     { 851, u"WIKA Alexander Wiegand SE & Co. KG.",                  u"T53.10",                                                                  u"Temperature",                                        u"57494B",   u"0053"},
-    {1526, u"Endress + Hauser",                                     u"Tank Side Monitor NRF590",                                                u"Level",                                              u"452B48",   u"1025"},
     // slot 470
+    {1526, u"Endress + Hauser",                                     u"Tank Side Monitor NRF590",                                                u"Level",                                              u"452B48",   u"1025"},
     {1332, u"ABB Automation Products GmbH",                         u"TB82EC",                                                                  u"Analytical",                                         u"000320",   u"0042"},
     {1330, u"ABB Automation Products GmbH",                         u"TB82PH",                                                                  u"Analytical",                                         u"000320",   u"0041"},
     {1080, u"ABB Automation Products GmbH",                         u"TB82TE",                                                                  u"Analytical",                                         u"000320",   u"0043"},
@@ -555,8 +565,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1487, u"ABB Automation Products GmbH",                         u"TF212",                                                                   u"Temperature",                                        u"000320",   u"0022"},
     { 787, u"Tefulong Group Co., Ltd.",                             u"TFL-FF Temperature Transmitter",                                          u"Temperature",                                        u"54464C",   u"01"},
     {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"4D4147",   u"0002"},
-    { 758, u"Mettler-Toledo GmbH",                                  u"Thornton 770MAX",                                                         u"Analytical",                                         u"",         u""},
     // slot 480
+    { 758, u"Mettler-Toledo GmbH",                                  u"Thornton 770MAX",                                                         u"Analytical",                                         u"",         u""},
     { 879, u"Krohne Messtechnik GmbH",                              u"TIDALFLUX 4300",                                                          u"Flow,Level",                                         u"",         u""},
     {1339, u"Endress + Hauser",                                     u"t-mass 65",                                                               u"Flow",                                               u"452B48",   u"1044"},
     {1468, u"Dandong Top Electronic Instrument Co., Ltd.",          u"TOP Nucleonic Level Gauge",                                               u"Level",                                              u"445445",   u"01"},
@@ -566,8 +576,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1498, u"MooreHawke",                                           u"TRUNKGUARD",                                                              u"Wiring Components",                                  u"",         u""},
     {1486, u"MooreHawke",                                           u"TRUNKGUARD Power Supply",                                                 u"Power Supply and Conditioner",                       u"",         u""},
     { 772, u"MooreHawke",                                           u"TRUNKGUARD TG200",                                                        u"Power Supply and Conditioner",                       u"",         u""},
-    { 867, u"Smar International Co.",                               u"TT302",                                                                   u"Temperature",                                        u"000302",   u"0003"},
     // slot 490
+    { 867, u"Smar International Co.",                               u"TT302",                                                                   u"Temperature",                                        u"000302",   u"0003"},
     { 807, u"TopWorx, Inc.",                                        u"TXS",                                                                     u"Other",                                              u"",         u""},
     {1195, u"Buerkert Werke GmbH & Co.",                            u"Type 8635 SideControl",                                                   u"Final Control Element",                              u"425752",   u"0001"},
     {1291, u"ABB Automation Products GmbH",                         u"TZIDC-120",                                                               u"Final Control Element",                              u"000320",   u"0031"},
@@ -577,8 +587,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1092, u"StoneL Corporation",                                   u"VCT",                                                                     u"Other",                                              u"53544C",   u"0002"},
     {1138, u"Ohmart / VEGA",                                        u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0001"},
     { 603, u"VEGA Grieshaber KG",                                   u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0011"},
-    {1348, u"VEGA Grieshaber KG",                                   u"VEGABAR 52",                                                              u"Pressure",                                           u"56474B",   u"0019"},
     // slot 500
+    {1348, u"VEGA Grieshaber KG",                                   u"VEGABAR 52",                                                              u"Pressure",                                           u"56474B",   u"0019"},
     {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     {1311, u"VEGA Grieshaber KG",                                   u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0012"},
     {1051, u"VEGA Grieshaber KG",                                   u"VEGADIF 65",                                                              u"Pressure",                                           u"56474B",   u"0016"},
@@ -588,8 +598,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1193, u"Ohmart / VEGA",                                        u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0004"},
     {1266, u"VEGA Grieshaber KG",                                   u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0014"},
     {1447, u"Ohmart / VEGA",                                        u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0005"},
-    { 896, u"VEGA Grieshaber KG",                                   u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0015"},
     // slot 510
+    { 896, u"VEGA Grieshaber KG",                                   u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0015"},
     { 850, u"Metso Automation",                                     u"VG9000F",                                                                 u"Final Control Element",                              u"",         u""},
     { 723, u"Shanghai Welltech Automation Co., Ltd.",               u"WT2000",                                                                  u"Pressure",                                           u"53574C",   u"2000"},
     {1428, u"Ronan Engineering",                                    u"X96S",                                                                    u"Level",                                              u"524F4E",   u"0096"},
@@ -597,7 +607,6 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1302, u"Emerson Process Management",                           u"Xmt-C",                                                                   u"Analytical",                                         u"001151",   u"4086"},
     {1286, u"Emerson Process Management",                           u"Xmt-P",                                                                   u"Analytical",                                         u"001151",   u"4085"},
     {1304, u"Yokogawa Electric Corporation",                        u"YTA320",                                                                  u"Temperature",                                        u"594543",   u"0003"},
-    {1124, u"Yokogawa Electric Corporation",                        u"YTA710",                                                                  u"Temperature",                                        u"594543",   u"0010"},
     {1391, u"Yokogawa Electric Corporation",                        u"YVP110",                                                                  u"Final Control Element",                              u"594543",   u"0005"},
     { 574, u"Fuji Electric Corporation",                            u"ZLK",                                                                     u"Converter (Transducer)",                             u"",         u""},
 }};
