@@ -1,7 +1,7 @@
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
-#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
+#include "tests/support/ShownRow.h"
 
 #include <QSet>
 #include <QTest>

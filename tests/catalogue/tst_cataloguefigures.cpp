@@ -1,9 +1,8 @@
-#include "CatalogueTexts.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "catalogue/ListOrder.h"
-#include "tests/support/CatalogueRowOrder.h"
 #include "catalogue/PickLists.h"
+#include "tests/catalogue/CatalogueTexts.h"
+#include "tests/support/CatalogueRowOrder.h"
 
 #include <QHash>
 #include <QMap>

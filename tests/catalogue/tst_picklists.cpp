@@ -1,9 +1,8 @@
-#include "CatalogueTexts.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "catalogue/ListOrder.h"
 #include "catalogue/PickLists.h"
 #include "search/DeviceFilter.h"
+#include "tests/catalogue/CatalogueTexts.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "FuzzText.h"
+#include "tests/fuzz/FuzzText.h"
 
 #include <array>
 #include <cstdio>

@@ -1,10 +1,9 @@
 // FindText against the plain rendition of the search rules, in both modes,
 // on short texts and on texts long enough for the library's skip-table
 // search.
-#include "FuzzText.h"
-#include "ReferenceFilter.h"
-
 #include "search/FindText.h"
+#include "tests/fuzz/FuzzText.h"
+#include "tests/support/ReferenceFilter.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,10 +1,9 @@
 // The list order: antisymmetry and agreement with the plain key rendition
 // on every pair, transitivity on triples, sorting independent of the input
 // order, and the catalogue row order a strict weak order.
-#include "FuzzText.h"
-#include "OrderChecks.h"
-
 #include "catalogue/DeviceRecord.h"
+#include "tests/fuzz/FuzzText.h"
+#include "tests/support/OrderChecks.h"
 
 #include <vector>
 

@@ -1,13 +1,12 @@
 // SelectDevices against the plain rendition of the filter rules on a small
 // catalogue made from the input, and every listed row resolving back to the
 // last record with the same five texts.
-#include "FuzzText.h"
-#include "ReferenceFilter.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
-#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
+#include "tests/fuzz/FuzzText.h"
+#include "tests/support/ReferenceFilter.h"
+#include "tests/support/ShownRow.h"
 
 #include <optional>
 

@@ -1,10 +1,9 @@
 // The list order on hostile texts: antisymmetric, transitive, in line with
 // the plain key rendition, and sorting independent of the input order.
-#include "HostileTexts.h"
-#include "OrderChecks.h"
-
 #include "catalogue/DeviceRecord.h"
 #include "catalogue/PickLists.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/support/OrderChecks.h"
 
 #include <QTest>
 

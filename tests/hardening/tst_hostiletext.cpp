@@ -1,11 +1,10 @@
 // Hostile text in the filter boxes: the real filter must give exactly the
 // rows that a plain rendition of the rules gives, without crashing.
-#include "HostileTexts.h"
-#include "ReferenceFilter.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "search/DeviceFilter.h"
 #include "search/FindText.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/support/ReferenceFilter.h"
 
 #include <QTest>
 

@@ -1,13 +1,11 @@
 // Whatever the user does with filters, rows, Clear and the link label, a
 // click on the label hands the opener either nothing or an address made of
 // the registry prefix, decimal digits and the registry suffix.
-#include "HostileTexts.h"
-
-#include "tests/widgets/BrowserStandIn.h"
-#include "tests/widgets/FormDriver.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "search/RegistryLink.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/widgets/BrowserStandIn.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"

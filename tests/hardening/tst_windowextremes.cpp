@@ -2,9 +2,8 @@
 // restored in random order. No control may get a negative size, and
 // whenever the window is not minimised its controls must sit where the
 // layout computed for its current outer size puts them.
+#include "tests/support/ReferenceFilter.h"
 #include "tests/widgets/FormDriver.h"
-#include "ReferenceFilter.h"
-
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"

@@ -1,12 +1,10 @@
 // Hostile text pasted into each of the three text boxes of the real window:
 // the list must show exactly the rows the filter rules give for what the
 // box then holds, and emptying the box must bring every row back.
-#include "HostileTexts.h"
-#include "ReferenceFilter.h"
-
-#include "tests/widgets/FormDriver.h"
-
 #include "catalogue/DeviceCatalogue.h"
+#include "tests/support/HostileTexts.h"
+#include "tests/support/ReferenceFilter.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"

@@ -4,7 +4,6 @@
 // and fails the run on any leak.
 
 #include "tests/widgets/FormDriver.h"
-
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"

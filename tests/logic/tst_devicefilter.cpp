@@ -1,5 +1,5 @@
-#include "TestCatalogue.h"
 #include "search/DeviceFilter.h"
+#include "tests/logic/TestCatalogue.h"
 #include "tests/support/ShownRow.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "catalogue/DeviceRecord.h"
 #include "catalogue/ListOrder.h"
-#include "tests/support/CatalogueRowOrder.h"
 #include "catalogue/PickLists.h"
+#include "tests/support/CatalogueRowOrder.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

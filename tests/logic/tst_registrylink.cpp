@@ -1,7 +1,7 @@
-#include "TestCatalogue.h"
 #include "search/DeviceFilter.h"
-#include "tests/support/ShownRow.h"
 #include "search/RegistryLink.h"
+#include "tests/logic/TestCatalogue.h"
+#include "tests/support/ShownRow.h"
 
 #include <QTest>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "BrowserStandIn.h"
+#include "tests/widgets/BrowserStandIn.h"
 
 #include <QDesktopServices>
 

@@ -1,7 +1,7 @@
-#include "FormDriver.h"
+#include "tests/widgets/FormDriver.h"
 
 #include "catalogue/DeviceCatalogue.h"
-#include "ReferenceFilter.h"
+#include "tests/support/ReferenceFilter.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
 

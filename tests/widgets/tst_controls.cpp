@@ -1,8 +1,7 @@
 // The window's own controls on their own: the sorted drop-down, the results
 // list and the link label.
-#include "FormDriver.h"
-
 #include "catalogue/PickLists.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/ResultsModel.h"

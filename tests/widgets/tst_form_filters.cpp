@@ -1,7 +1,6 @@
 // Each filter through its own control, and Clear, on the built-in catalogue.
-#include "FormDriver.h"
-
 #include "catalogue/DeviceCatalogue.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"

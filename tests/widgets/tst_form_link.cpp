@@ -1,9 +1,8 @@
 // The link label: set by a click on the list and nothing else, and opened
 // by a click on the label.
-#include "BrowserStandIn.h"
-#include "FormDriver.h"
-
 #include "tests/support/RegistryAddress.h"
+#include "tests/widgets/BrowserStandIn.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"

@@ -2,8 +2,7 @@
 // and sizes below what the layout allows. Runs on the offscreen platform,
 // and on xcb under a window manager (VELMORRA_TEST_WM=1), which frames the
 // window after it is shown and applies every resize asynchronously.
-#include "FormDriver.h"
-
+#include "tests/widgets/FormDriver.h"
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"

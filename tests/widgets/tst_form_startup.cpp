@@ -1,10 +1,9 @@
 // The program's window right after start-up: list, headers, drop-downs,
 // text boxes, link label, focus, fonts, geometry and accessible names.
-#include "FormDriver.h"
-
 #include "catalogue/DeviceCatalogue.h"
 #include "catalogue/PickLists.h"
 #include "tests/support/RegistryAddress.h"
+#include "tests/widgets/FormDriver.h"
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"

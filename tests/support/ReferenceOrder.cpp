@@ -1,4 +1,4 @@
-#include "ReferenceOrder.h"
+#include "tests/support/ReferenceOrder.h"
 
 #include <QChar>
 

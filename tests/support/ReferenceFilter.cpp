@@ -1,4 +1,4 @@
-#include "ReferenceFilter.h"
+#include "tests/support/ReferenceFilter.h"
 
 #include "catalogue/DeviceCatalogue.h"
 

@@ -1,4 +1,4 @@
-#include "HostileTexts.h"
+#include "tests/support/HostileTexts.h"
 
 #include "catalogue/DeviceCatalogue.h"
 

@@ -1,10 +1,9 @@
-#include "OrderChecks.h"
-
-#include "ReferenceOrder.h"
+#include "tests/support/OrderChecks.h"
 
 #include "catalogue/DeviceRecord.h"
 #include "catalogue/ListOrder.h"
 #include "tests/support/CatalogueRowOrder.h"
+#include "tests/support/ReferenceOrder.h"
 
 #include <algorithm>
 #include <array>
