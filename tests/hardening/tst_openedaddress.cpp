@@ -116,8 +116,7 @@ QString TestOpenedAddress::somePiece(QRandomGenerator &random) const
 
 QLineEdit *TestOpenedAddress::someBox(QRandomGenerator &random) const
 {
-    QLineEdit *const boxes[] = {m_form->TextModel, m_form->TextVendorID, m_form->TextModelID};
-    return boxes[random.bounded(3)];
+    return &FormDriver::textBox(*m_form, FormDriver::TextBox(random.bounded(3)));
 }
 
 void TestOpenedAddress::perform(Action action, QRandomGenerator &random, QString &log)

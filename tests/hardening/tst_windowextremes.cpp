@@ -2,7 +2,6 @@
 // restored in random order. No control may get a negative size, and
 // whenever the window is not minimised its controls must sit where the
 // layout computed for its current outer size puts them.
-#include "tests/support/ReferenceFilter.h"
 #include "tests/widgets/FormDriver.h"
 #include "ui/DesignLayout.h"
 #include "ui/Form1.h"
@@ -41,12 +40,6 @@ const char *stepName(Step s)
 
 // Larger than any screen yet small enough for the offscreen backing store.
 constexpr QSize HugeSize(3840, 2160);
-
-QRect pixels(const TwipsScale &scale, const TwipsRect &r)
-{
-    return {scale.toPixelsX(r.left), scale.toPixelsY(r.top), scale.toPixelsX(r.width),
-            scale.toPixelsY(r.height)};
-}
 
 TwipsRect widened(TwipsRect r, int width)
 {
@@ -195,7 +188,7 @@ QString TestWindowExtremes::layoutMismatch() const
     };
     const QString size = u" at outer size %1x%2"_s.arg(outer.width()).arg(outer.height());
     for (const auto &[control, rect] : expected) {
-        const QRect want = pixels(scale, rect);
+        const QRect want = FormDriver::pixelRect(rect, *m_form);
         if (control->geometry() != want) {
             return control->objectName() + u" at (%1,%2 %3x%4), expected (%5,%6 %7x%8)"_s
                        .arg(control->x()).arg(control->y()).arg(control->width())
@@ -238,8 +231,7 @@ void TestWindowExtremes::sequence()
         }
     }
     // The rows survive every pass.
-    QCOMPARE(m_form->ListView1->model()->rowCount(),
-             int(reference::selectDevices(FormDriver::builtInCatalogue(), {}).size()));
+    QCOMPARE(FormDriver::listedRows(*m_form->ListView1), FormDriver::selectedRows({}));
 }
 
 QTEST_MAIN(TestWindowExtremes)

@@ -2,56 +2,31 @@
 // label click, Clear and closing it. Every object the window made must go
 // with it. Under the sanitizer build LeakSanitizer checks the heap at exit
 // and fails the run on any leak.
-
+#include "tests/widgets/BrowserStandIn.h"
 #include "tests/widgets/FormDriver.h"
 #include "ui/Form1.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
 
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
-
-class Browser : public QObject
-{
-    Q_OBJECT
-
-public:
-    int opened = 0;
-
-public Q_SLOTS:
-    void open(const QUrl &) { ++opened; }
-};
 
 class TestWindowLeaks : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
     void session_data();
     void session();
 
 private:
-    Browser m_browser;
+    BrowserStandIn m_browser;
 };
-
-void TestWindowLeaks::initTestCase()
-{
-    QDesktopServices::setUrlHandler(u"http"_s, &m_browser, "open");
-}
-
-void TestWindowLeaks::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(u"http"_s);
-}
 
 void TestWindowLeaks::session_data()
 {
@@ -74,10 +49,10 @@ void TestWindowLeaks::session()
     QVERIFY(form->ListView1->model()->rowCount() > 0);
     FormDriver::clickRow(*form->ListView1, 0);
     QVERIFY(!form->LabelUrl->text().isEmpty());
-    const int opened = m_browser.opened;
+    const qsizetype opened = m_browser.opened.size();
     QTest::mouseClick(form->LabelUrl, Qt::LeftButton, Qt::NoModifier,
                       form->LabelUrl->rect().center());
-    QCOMPARE(m_browser.opened, opened + 1);
+    QCOMPARE(m_browser.opened.size(), opened + 1);
     QTest::mouseClick(form->CommandClear, Qt::LeftButton);
     QVERIFY(form->TextModel->text().isEmpty());
 

@@ -2,14 +2,17 @@
 
 #include "catalogue/DeviceCatalogue.h"
 #include "tests/support/ReferenceFilter.h"
+#include "ui/DesignLayout.h"
 #include "ui/Form1.h"
 #include "ui/ResultsListView.h"
+#include "ui/ScreenTwips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRect>
 #include <QTest>
 
 namespace FormDriver {
@@ -100,6 +103,27 @@ void pressTab(bool backwards)
         QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
     else
         QTest::keyClick(focus, Qt::Key_Tab);
+}
+
+QLineEdit &textBox(const Form1 &form, TextBox box)
+{
+    QLineEdit *const boxes[] = {form.TextModel, form.TextVendorID, form.TextModelID};
+    return *boxes[int(box)];
+}
+
+SearchCriteria criteriaFor(TextBox box, const QString &text)
+{
+    SearchCriteria c;
+    QString *const fields[] = {&c.ModelText, &c.VendorIDText, &c.ModelIDText};
+    *fields[int(box)] = text;
+    return c;
+}
+
+QRect pixelRect(const TwipsRect &rect, const QWidget &widget)
+{
+    const TwipsScale scale = screenTwipsScale(widget);
+    return {scale.toPixelsX(rect.left), scale.toPixelsY(rect.top), scale.toPixelsX(rect.width),
+            scale.toPixelsY(rect.height)};
 }
 
 QList<ResultRow> listedRows(const ResultsListView &list)

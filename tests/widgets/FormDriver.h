@@ -13,8 +13,10 @@ class DeviceCatalogue;
 class Form1;
 class QComboBox;
 class QLineEdit;
+class QRect;
 class QWidget;
 class ResultsListView;
+struct TwipsRect;
 
 namespace FormDriver {
 
@@ -45,6 +47,15 @@ void eraseAll(QLineEdit &edit);
 // Presses Tab (or Shift+Tab) in the widget that has the focus.
 void pressTab(bool backwards = false);
 
+// The three filter text boxes, and the criteria a text in one of them
+// stands for when the other filters are empty.
+enum class TextBox { Model, VendorID, ModelID };
+QLineEdit &textBox(const Form1 &form, TextBox box);
+SearchCriteria criteriaFor(TextBox box, const QString &text);
+
+// A design rectangle in twips as pixels on the widget's screen.
+QRect pixelRect(const TwipsRect &rect, const QWidget &widget);
+
 QList<ResultRow> listedRows(const ResultsListView &list);
 
 // The built-in catalogue as the tests load it for themselves.
@@ -66,3 +77,5 @@ private:
 };
 
 } // namespace FormDriver
+
+Q_DECLARE_METATYPE(FormDriver::TextBox)

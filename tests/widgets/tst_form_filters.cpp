@@ -39,10 +39,6 @@ private:
     {
         return FormDriver::selectedRows(c);
     }
-    QLineEdit *textBox(const QString &name) const
-    {
-        return m_form->findChild<QLineEdit *>(name);
-    }
 
     std::unique_ptr<Form1> m_form;
     QList<ResultRow> m_startRows;
@@ -122,41 +118,40 @@ void TestFormFilters::vendorAndType()
 
 void TestFormFilters::textBox_data()
 {
-    QTest::addColumn<QString>("box");
+    using Box = FormDriver::TextBox;
+    QTest::addColumn<Box>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
-    QTest::addRow("model ejx") << u"TextModel"_s << u"ejx"_s << 2;
+    QTest::addRow("model ejx") << Box::Model << u"ejx"_s << 2;
     // Blanks reach the filter as typed: two models hold a run of two.
-    QTest::addRow("model two blanks") << u"TextModel"_s << u"  "_s << 2;
-    QTest::addRow("vendor id 452b48") << u"TextVendorID"_s << u"452b48"_s << 23;
-    QTest::addRow("vendor id 0BE0EC") << u"TextVendorID"_s << u"0BE0EC"_s << 3;
-    QTest::addRow("model id 0x1009") << u"TextModelID"_s << u"0x1009"_s << 1;
-    QTest::addRow("model id nothing") << u"TextModelID"_s << u"zzzz"_s << 0;
+    QTest::addRow("model two blanks") << Box::Model << u"  "_s << 2;
+    QTest::addRow("vendor id 452b48") << Box::VendorID << u"452b48"_s << 23;
+    QTest::addRow("vendor id 0BE0EC") << Box::VendorID << u"0BE0EC"_s << 3;
+    QTest::addRow("model id 0x1009") << Box::ModelID << u"0x1009"_s << 1;
+    QTest::addRow("model id nothing") << Box::ModelID << u"zzzz"_s << 0;
 }
 
 void TestFormFilters::textBox()
 {
-    QFETCH(QString, box);
+    using Box = FormDriver::TextBox;
+    QFETCH(Box, box);
     QFETCH(QString, text);
     QFETCH(int, count);
-    QLineEdit *edit = textBox(box);
-    QVERIFY(edit);
+    QLineEdit &edit = FormDriver::textBox(*m_form, box);
 
-    FormDriver::typeInto(*edit, text);
-    QCOMPARE(edit->text(), text);
-    SearchCriteria c;
-    (box == u"TextModel"_s ? c.ModelText : box == u"TextVendorID"_s ? c.VendorIDText : c.ModelIDText) = text;
+    FormDriver::typeInto(edit, text);
+    QCOMPARE(edit.text(), text);
     const QList<ResultRow> rows = listed();
-    QCOMPARE(rows, expected(c));
+    QCOMPARE(rows, expected(FormDriver::criteriaFor(box, text)));
     QCOMPARE(rows.size(), count);
-    if (box == u"TextModel"_s && text == u"ejx"_s) {
+    if (box == Box::Model && text == u"ejx"_s) {
         QCOMPARE(rows.at(0).Model, u"EJX"_s);
         QCOMPARE(rows.at(1).Model, u"EJX910"_s);
     }
-    if (box == u"TextVendorID"_s && text == u"0BE0EC"_s)
+    if (box == Box::VendorID && text == u"0BE0EC"_s)
         QVERIFY(std::any_of(rows.cbegin(), rows.cend(),
                             [](const ResultRow &r) { return r.VendorID == u"0BE0EC "_s; }));
-    if (box == u"TextVendorID"_s && text == u"452b48"_s)
+    if (box == Box::VendorID && text == u"452b48"_s)
         QVERIFY(std::any_of(rows.cbegin(), rows.cend(),
                             [](const ResultRow &r) { return r.VendorID == u"0X452B48"_s; }));
 }
