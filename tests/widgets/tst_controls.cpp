@@ -5,8 +5,10 @@
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/ResultsModel.h"
+#include "ui/ScreenTwips.h"
 #include "ui/SortedComboBox.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRandomGenerator>
@@ -317,11 +319,11 @@ void TestControls::listColumnWidthsInTwips()
     list.setColumnWidthTwips(0, 2022.7272);
     list.setColumnWidthTwips(1, 1500);
     // 15 twips per pixel at 96 dpi: 134.8 rounds to 135.
-    const double dpi = list.screen()->logicalDotsPerInchX();
-    QCOMPARE(list.horizontalHeader()->sectionSize(0), qRound(2022.7272 * dpi / 1440));
-    QCOMPARE(list.horizontalHeader()->sectionSize(1), qRound(1500 * dpi / 1440));
+    const TwipsScale scale = screenTwipsScale(list);
+    QCOMPARE(list.horizontalHeader()->sectionSize(0), scale.toPixelsX(2022.7272));
+    QCOMPARE(list.horizontalHeader()->sectionSize(1), scale.toPixelsX(1500));
     list.setColumnWidthTwips(1, 3000);
-    QCOMPARE(list.horizontalHeader()->sectionSize(1), qRound(3000 * dpi / 1440));
+    QCOMPARE(list.horizontalHeader()->sectionSize(1), scale.toPixelsX(3000));
     QVERIFY(!list.horizontalHeader()->stretchLastSection());
 }
 
@@ -356,7 +358,9 @@ void TestControls::labelClickInsideOnly()
     QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, QPoint(400, 10));
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(label.text(), u"http://example.invalid/x?a=1&b=2"_s); // shown as is
+    // Assistive tools read the address as it is.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&label)->text(QAccessible::Description),
+             u"http://example.invalid/x?a=1&b=2"_s);
 }
 
 void TestControls::labelLooksLikeALink()
@@ -367,8 +371,6 @@ void TestControls::labelLooksLikeALink()
     QCOMPARE(label.cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(label.textFormat(), Qt::PlainText);
     QCOMPARE(label.focusPolicy(), Qt::NoFocus);
-    label.setLinkText(u"<b>not bold</b>"_s);
-    QCOMPARE(label.text(), u"<b>not bold</b>"_s);
 }
 
 QTEST_MAIN(TestControls)
