@@ -26,13 +26,13 @@ std::unique_ptr<Form1> openProgramWindow()
     return form;
 }
 
-bool showAndActivate(Form1 &form)
+bool showAndActivate(QWidget &window)
 {
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
         return false;
-    form.activateWindow();
-    return QTest::qWaitForWindowActive(&form);
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void clickRow(ResultsListView &list, int row, Qt::MouseButton button)

@@ -24,8 +24,9 @@ namespace FormDriver {
 // shown and active.
 std::unique_ptr<Form1> openProgramWindow();
 
-// Shows a loaded window and waits until it is exposed and active.
-bool showAndActivate(Form1 &form);
+// Shows a window (or a control on its own) and waits until it is exposed
+// and active.
+bool showAndActivate(QWidget &window);
 
 // Left click (or another button) at the middle of a row, scrolled into view.
 void clickRow(ResultsListView &list, int row, Qt::MouseButton button = Qt::LeftButton);

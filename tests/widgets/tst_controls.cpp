@@ -62,13 +62,6 @@ void fill(ResultsListView &list, int rows)
     list.rows().replaceRows(items);
 }
 
-bool showActive(QWidget &w)
-{
-    w.show();
-    w.activateWindow();
-    return QTest::qWaitForWindowExposed(&w) && QTest::qWaitForWindowActive(&w);
-}
-
 QStringList entries(const QComboBox &combo)
 {
     QStringList texts;
@@ -137,7 +130,7 @@ void TestControls::comboOffersNoFreeText()
 {
     SortedComboBox combo;
     combo.loadPickList(typePickList());
-    QVERIFY(showActive(combo));
+    QVERIFY(FormDriver::showAndActivate(combo));
     QVERIFY(!combo.isEditable());
     QVERIFY(!combo.lineEdit());
     QTest::keyClicks(&combo, u"zq9 free text"_s);
@@ -150,7 +143,7 @@ void TestControls::listClickOnRowNotifiesAfterSelecting()
 {
     ResultsListView list;
     fill(list, 10);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     std::optional<ResultRow> seen;
     connect(&list, &ResultsListView::listClicked, &list, [&] { seen = list.selectedItem(); });
     QSignalSpy clicks(&list, &ResultsListView::listClicked);
@@ -169,7 +162,7 @@ void TestControls::listClickBesideRowsNotifies()
     ResultsListView list;
     fill(list, 2);
     list.resize(700, 300);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     QSignalSpy clicks(&list, &ResultsListView::listClicked);
 
     FormDriver::clickRow(list, 1);
@@ -192,7 +185,7 @@ void TestControls::listKeyMovesDoNotNotify()
 {
     ResultsListView list;
     fill(list, 10);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     FormDriver::clickRow(list, 2);
     QSignalSpy clicks(&list, &ResultsListView::listClicked);
 
@@ -208,7 +201,7 @@ void TestControls::listOtherButtonsAndDoubleClicks()
 {
     ResultsListView list;
     fill(list, 10);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     QSignalSpy clicks(&list, &ResultsListView::listClicked);
 
     FormDriver::clickRow(list, 4, Qt::RightButton);
@@ -263,7 +256,7 @@ void TestControls::listLooksLikeAReport()
     fill(list, 5);
     list.horizontalHeader()->show();
     list.resize(700, 300);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     QTreeView plain;
     plain.setFont(list.font());
     QStandardItemModel plainRows(5, 5);
@@ -272,7 +265,7 @@ void TestControls::listLooksLikeAReport()
     plain.setModel(&plainRows);
     plain.setUniformRowHeights(true);
     plain.resize(700, 300);
-    QVERIFY(showActive(plain));
+    QVERIFY(FormDriver::showAndActivate(plain));
     QCOMPARE(list.rowHeight(3), plain.visualRect(plainRows.index(3, 0)).height());
 
     QVERIFY(!list.showGrid());
@@ -289,7 +282,7 @@ void TestControls::listNeverEdits()
 {
     ResultsListView list;
     fill(list, 3);
-    QVERIFY(showActive(list));
+    QVERIFY(FormDriver::showAndActivate(list));
     const QPoint at = list.visualRect(list.model()->index(1, 0)).center();
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::keyClick(&list, Qt::Key_F2);
@@ -348,7 +341,7 @@ void TestControls::labelClickInsideOnly()
     LinkLabel label;
     label.setLinkText(u"http://example.invalid/x?a=1&b=2"_s);
     label.resize(300, 20);
-    QVERIFY(showActive(label));
+    QVERIFY(FormDriver::showAndActivate(label));
     QSignalSpy clicks(&label, &LinkLabel::clicked);
 
     QTest::mouseClick(&label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
