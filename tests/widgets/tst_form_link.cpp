@@ -38,7 +38,6 @@ private Q_SLOTS:
 
 private:
     int rowOf(const ResultRow &row) const;
-    static QString address(const QString &linkId) { return registryAddress(linkId); }
 
     std::unique_ptr<Form1> m_form;
     BrowserStandIn m_browser;
@@ -102,7 +101,7 @@ void TestFormLink::clickOnRowSetsAddress()
     QVERIFY2(at >= 0, "row not listed");
 
     FormDriver::clickRow(*m_form->ListView1, at);
-    QCOMPARE(m_form->LabelUrl->text(), address(linkId));
+    QCOMPARE(m_form->LabelUrl->text(), registryAddress(linkId));
 }
 
 void TestFormLink::keyboardMovesLeaveLabel()
@@ -188,7 +187,7 @@ void TestFormLink::labelClickOpensAddress()
 
     QCOMPARE(m_browser.opened.size(), 1);
     const QUrl &url = m_browser.opened.constFirst();
-    QCOMPARE(QString::fromLatin1(url.toEncoded()), address(u"902"_s));
+    QCOMPARE(QString::fromLatin1(url.toEncoded()), registryAddress(u"902"_s));
     QCOMPARE(url.query(), u"option=com_mtree&task=viewlink&link_id=902&ffbstatus=Registered&Itemid=324"_s);
     QCOMPARE(url.scheme(), u"http"_s);
 }
