@@ -4,13 +4,12 @@
 # centres look for them, both validators accept them, and the desktop
 # entry, metainfo and icon name each other correctly.
 #
-#   check-install-tree.sh <build-dir> <project-version> <app-id> <with-program 0|1>
+#   check-install-tree.sh <build-dir> <project-version> <app-id>
 set -euo pipefail
 
 build=$1
 version=$2
 app_id=$3
-with_program=$4
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/velmorra-tree.XXXXXX")
 trap 'rm -rf "$root"' EXIT
@@ -40,9 +39,7 @@ grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metain
 grep -qF "<release version=\"$version\"" "$metainfo" ||
     fail "metainfo has no release $version"
 exec_name=$(key Exec)
-if ((with_program)); then
-    [[ -x $root/usr/bin/$exec_name ]] || fail "Exec=$exec_name but no usr/bin/$exec_name installed"
-fi
+[[ -x $root/usr/bin/$exec_name ]] || fail "Exec=$exec_name but no usr/bin/$exec_name installed"
 
 # The icon must be a whole SVG document that draws as a mostly opaque tile.
 grep -q '<svg[^>]* viewBox="0 0 128 128"' "$icon" && [[ $(tail -c 8 "$icon") == *'</svg>'* ]] ||
