@@ -15,6 +15,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A stock table view of `rows` five-column rows where the program has its list.
+void addTable(QWidget &window, int rows)
+{
+    auto *table = new QTableView(&window);
+    auto *model = new QStandardItemModel(rows, 5, table);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < 5; ++column)
+            model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
+    table->setModel(model);
+    table->setGeometry(8, 208, 601, 214);
+}
+
 void addStandardControls(QWidget &window)
 {
     (new QLabel(u"Vendor:"_s, &window))->setGeometry(8, 16, 65, 17);
@@ -23,25 +35,13 @@ void addStandardControls(QWidget &window)
     combo->setGeometry(104, 16, 441, 21);
     (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
     (new QPushButton(u"Clear"_s, &window))->setGeometry(560, 16, 49, 153);
-    auto *table = new QTableView(&window);
-    auto *model = new QStandardItemModel(20, 5, table);
-    for (int row = 0; row < 20; ++row)
-        for (int column = 0; column < 5; ++column)
-            model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
-    table->setModel(model);
-    table->setGeometry(8, 208, 601, 214);
+    addTable(window, 20);
 }
 
 void addTableAndTextBox(QWidget &window)
 {
     (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
-    auto *table = new QTableView(&window);
-    auto *model = new QStandardItemModel(520, 5, table);
-    for (int row = 0; row < 520; ++row)
-        for (int column = 0; column < 5; ++column)
-            model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
-    table->setModel(model);
-    table->setGeometry(8, 208, 601, 214);
+    addTable(window, 520);
 }
 
 } // namespace
