@@ -68,7 +68,8 @@ void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Installing the same filter again keeps just one.
-    windowHandle()->installEventFilter(this);
+    if (QWindow *window = windowHandle())
+        window->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
