@@ -21,18 +21,19 @@
 // - Every other manufacturer ID is a placeholder of the registered form
 //   (mostly the hex of the vendor's initials), and so is every device type
 //   not named above; do not use them to look up a device description.
-//   Known wrong: Honeywell Process Solutions' 485053 (Honeywell devices
-//   register as 48574C) and Dresser's 445644 (the FVP110 reports
-//   Yokogawa's 594543; the SVI FF's ID is not confirmed here). They stay
-//   because each vendor keeps its own ID texts in this table.
+//   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
+//   Known wrong: Dresser's 445644 (the FVP110 reports Yokogawa's 594543;
+//   the SVI FF's registered ID is not known here, so it stays).
 // - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
 //   order codes of the one ST 3000 FF transmitter, so they share its
 //   device type; the STF flange models are its liquid level versions.
+// - STR13D (an ST 3000 remote seal model) stands where SmartLine ST800,
+//   launched after 2012, was listed.
 // - Still listed although launched after 2012 or without a fieldbus
 //   version, for want of a same-vendor replacement that keeps its place
-//   in the list: SmartLine ST800, SMV800, STT850, Eclipse 706, VEGAMET
-//   624, GPro 500, Thornton 770MAX, metsoDNA (a host, typed Other), DF63
-//   (a DFI302 processor, typed as a power supply).
+//   in the list and the type totals: SMV800, STT850, Eclipse 706,
+//   mobiLink, VEGAMET 624, GPro 500, Thornton 770MAX, metsoDNA (a host,
+//   typed Other), DF63 (a DFI302 processor, typed as a power supply).
 namespace {
 
 // clang-format off
@@ -170,7 +171,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1228, u"Yokogawa Electric Corporation",                        u"EXAxt ZR402G",                                                            u"Analytical",                                         u"594543",   u"0016"},
     {1050, u"Honeywell Process Solutions",                          u"Experion PKS",                                                            u"Host",                                               u"",         u""},
     // slot 120
-    { 737, u"Honeywell Process Solutions",                          u"Experion PKS FIM",                                                        u"Linking Device",                                     u"485053",   u"0001"},
+    { 737, u"Honeywell Process Solutions",                          u"Experion PKS FIM",                                                        u"Linking Device",                                     u"48574C",   u"0001"},
     {1547, u"MTL Instruments",                                      u"F102A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     {1446, u"MTL Instruments",                                      u"F104A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     { 883, u"MTL Instruments",                                      u"F106A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
@@ -506,12 +507,11 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1061, u"Siemens AG",                                           u"SITRANS P300",                                                            u"Pressure",                                           u"534945",   u"0002"},
     {1258, u"Siemens AG",                                           u"SITRANS TF",                                                              u"Temperature",                                        u"534945",   u"000A"},
     {1175, u"Siemens AG",                                           u"SITRANS TH400",                                                           u"Temperature",                                        u"534945",   u"0003"},
-    { 568, u"Honeywell Field Solutions",                            u"SmartLine ST800",                                                         u"Pressure",                                           u"48574C",   u"0800"},
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
     {1337, u"Honeywell Field Solutions",                            u"SMV800",                                                                  u"Flow",                                               u"48574C",   u"0801"},
     { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"434944",   u"0001"},
-    // slot 430
     {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"434944",   u"0002"},
+    // slot 430
     { 792, u"Spirax Sarco S.R.L.",                                  u"SP500",                                                                   u"Final Control Element",                              u"535053",   u"0500"},
     { 749, u"Northwire, Inc.",                                      u"Spur Cable",                                                              u"Wiring Components",                                  u"",         u""},
     {1105, u"MooreHawke",                                           u"SPURGUARD",                                                               u"Wiring Components",                                  u"",         u""},
@@ -521,8 +521,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 597, u"Honeywell Field Solutions",                            u"ST 3000 FF Transmitter",                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1003, u"Honeywell Field Solutions",                            u"STA122",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
-    // slot 440
     {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    // slot 440
     { 942, u"Flowserve Corporation",                                u"StarPac 3",                                                               u"Final Control Element",                              u"464C53",   u"0007"},
     { 889, u"Honeywell Field Solutions",                            u"STD110",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1466, u"Honeywell Field Solutions",                            u"STD120",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
@@ -532,8 +532,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1434, u"Honeywell Field Solutions",                            u"STD924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 990, u"Honeywell Field Solutions",                            u"STD930",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
-    // slot 450
     { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    // slot 450
     {1169, u"Honeywell Field Solutions",                            u"STF132",                                                                  u"Level",                                              u"48574C",   u"0300"},
     {1147, u"Honeywell Field Solutions",                            u"STF924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 705, u"Honeywell Field Solutions",                            u"STG140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
@@ -541,6 +541,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1271, u"Honeywell Field Solutions",                            u"STG180",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 744, u"Honeywell Field Solutions",                            u"STG944",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 871, u"Honeywell Field Solutions",                            u"STG974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
+    { 568, u"Honeywell Field Solutions",                            u"STR13D",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 595, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X  pH",                                                   u"Analytical",                                         u"4B4E49",   u"2231"},
     { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"4B4E49",   u"2232"},
     // slot 460
