@@ -28,12 +28,28 @@
 //   order codes of the one ST 3000 FF transmitter, so they share its
 //   device type; the STF flange models are its liquid level versions.
 // - STR13D (an ST 3000 remote seal model) stands where SmartLine ST800,
-//   launched after 2012, was listed.
+//   launched after 2012, was listed; likewise SMA125 (an SMV 3000 model
+//   number, sharing its device type) where SMV800 was, and the STT 3000
+//   line name of the STT35F where STT850 was.
+// - Magnetrol's Enhanced Model 705 (software 3.x) stands where the Eclipse
+//   706, launched after 2012, was listed; it keeps the 705's device type.
+// - VEGADIS 61, the external display and adjustment unit of the plics
+//   sensors (an accessory like plicscom), stands where VEGAMET 624, a
+//   controller without a fieldbus version, was listed.
+// - Relcom's redundant FPS-I supply takes FPS-IPM power modules (and
+//   FPS-BLK10 blanks in an empty slot); the other FPS-* part numbers are
+//   not confirmed.
+// - A replacement must sort between the same two pinned rows as the row it
+//   replaces, or be balanced by another replacement moving a row the other
+//   way, and keep its row's vendor and type; otherwise the pinned rows and
+//   the figures shift.
 // - Still listed although launched after 2012 or without a fieldbus
-//   version, for want of a same-vendor replacement that keeps its place
-//   in the list and the type totals: SMV800, STT850, Eclipse 706,
-//   mobiLink, VEGAMET 624, GPro 500, Thornton 770MAX, metsoDNA (a host,
-//   typed Other), DF63 (a DFI302 processor, typed as a power supply).
+//   version, for want of such a replacement: mobiLink, GPro 500, Thornton
+//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other), DF63
+//   (a DFI302 processor, typed as a power supply; DF48 is not confirmed
+//   either).
+// - Padding runs of near-identical part numbers, not confirmed: Relcom
+//   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV, MTL F102A-F108A, R. Stahl 94xx.
 namespace {
 
 // clang-format off
@@ -156,7 +172,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1299, u"Dynamic Flow Computers",                               u"DynamicFB",                                                               u"Flow",                                               u"01167",    u"0001"},
     {1404, u"Magnetrol",                                            u"E3 Modulevel",                                                            u"Level",                                              u"4D4147",   u"00E3"},
     {1324, u"Magnetrol",                                            u"Echotel 355",                                                             u"Level",                                              u"",         u""},
-    { 664, u"Magnetrol",                                            u"Eclipse 706",                                                             u"Level",                                              u"4D4147",   u"0706"},
+    { 664, u"Magnetrol",                                            u"Eclipse Enhanced Model 705",                                              u"Level",                                              u"4D4147",   u"0705"},
     {1491, u"Magnetrol",                                            u"Eclipse® 705",                                                            u"Level",                                              u"4D4147",   u"0705"},
     {1276, u"Yokogawa Electric Corporation",                        u"EJA",                                                                     u"Pressure",                                           u"594543",   u"0006"},
     // slot 110
@@ -275,8 +291,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1489, u"Relcom Inc.",                                          u"FPS-DT",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
     {1062, u"Relcom Inc.",                                          u"FPS-DTB",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     {1064, u"Relcom Inc.",                                          u"FPS-I",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
+    {1115, u"Relcom Inc.",                                          u"FPS-IPM",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     { 633, u"Relcom Inc.",                                          u"FPS-IS",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
-    {1115, u"Relcom Inc.",                                          u"FPS-RB",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
     {1166, u"Relcom Inc.",                                          u"FPS-RM",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
     {1039, u"Relcom Inc.",                                          u"FR-1 Fieldbus Repeater",                                                  u"Other",                                              u"",         u""},
     {1541, u"Fuji Electric Corporation",                            u"FRC Converter",                                                           u"Converter (Transducer)",                             u"",         u""},
@@ -507,8 +523,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1061, u"Siemens AG",                                           u"SITRANS P300",                                                            u"Pressure",                                           u"534945",   u"0002"},
     {1258, u"Siemens AG",                                           u"SITRANS TF",                                                              u"Temperature",                                        u"534945",   u"000A"},
     {1175, u"Siemens AG",                                           u"SITRANS TH400",                                                           u"Temperature",                                        u"534945",   u"0003"},
+    {1337, u"Honeywell Field Solutions",                            u"SMA125",                                                                  u"Flow",                                               u"48574C",   u"3000"},
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
-    {1337, u"Honeywell Field Solutions",                            u"SMV800",                                                                  u"Flow",                                               u"48574C",   u"0801"},
     { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"434944",   u"0001"},
     {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"434944",   u"0002"},
     // slot 430
@@ -546,9 +562,9 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"4B4E49",   u"2232"},
     // slot 460
     {1215, u"Chemtrac Systems, Inc.",                               u"Streaming Current Monitor SCM",                                           u"Analytical",                                         u"435354",   u"0001"},
+    {1409, u"Honeywell Field Solutions",                            u"STT 3000 FF Transmitter",                                                 u"Temperature",                                        u"48574C",   u"035F"},
     { 710, u"Honeywell Field Solutions",                            u"STT350",                                                                  u"Temperature",                                        u"48574C",   u"0350"},
     {1130, u"Honeywell Field Solutions",                            u"STT35F",                                                                  u"Temperature",                                        u"48574C",   u"035F"},
-    {1409, u"Honeywell Field Solutions",                            u"STT850",                                                                  u"Temperature",                                        u"48574C",   u"0850"},
     { 579, u"Smar International Co.",                               u"Studio302",                                                               u"Development Solutions",                              u"",         u""},
     {1362, u"Dresser Valve Division",                               u"SVI FF",                                                                  u"Final Control Element",                              u"445644",   u"0001"},
     { 625, u"Yamatake Corporation",                                 u"SVP3000 Alphaplus",                                                       u"Final Control Element",                              u"594D54",   u"3001"},
@@ -593,9 +609,9 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     {1311, u"VEGA Grieshaber KG",                                   u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0012"},
     {1051, u"VEGA Grieshaber KG",                                   u"VEGADIF 65",                                                              u"Pressure",                                           u"56474B",   u"0016"},
+    {1564, u"VEGA Grieshaber KG",                                   u"VEGADIS 61",                                                              u"Other",                                              u"",         u""},
     {1484, u"Ohmart / VEGA",                                        u"VEGAFLEX",                                                                u"Level",                                              u"56474B",   u"0003"},
     { 945, u"VEGA Grieshaber KG",                                   u"VEGAFLEX",                                                                u"Level",                                              u"56474B",   u"0013"},
-    {1564, u"VEGA Grieshaber KG",                                   u"VEGAMET 624",                                                             u"Other",                                              u"",         u""},
     {1193, u"Ohmart / VEGA",                                        u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0004"},
     {1266, u"VEGA Grieshaber KG",                                   u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0014"},
     {1447, u"Ohmart / VEGA",                                        u"VEGASON",                                                                 u"Level",                                              u"56474B",   u"0005"},
