@@ -90,7 +90,6 @@ void BM_ListRefillAndRepaint(benchmark::State &state)
     for (auto _ : state) {
         list.rows().replaceRows(freshCopy(rows));
         list.repaint();
-        list.viewport()->repaint();
     }
     state.counters["rows"] = list.model()->rowCount();
     state.SetItemsProcessed(state.iterations() * state.range(0));
