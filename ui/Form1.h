@@ -68,7 +68,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -85,7 +84,6 @@ private:
     // Form1Layout.cpp
     void setUpResultsList();
     void setColumns(const std::array<double, 5> &widthsTwips);
-    void layoutIfFrameChanged();
 
     DeviceCatalogue m_catalogue;
     std::unique_ptr<const ResultsBinding> m_search;

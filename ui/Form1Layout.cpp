@@ -54,16 +54,11 @@ void Form1::resizeEvent(QResizeEvent *event)
 }
 
 // The frame comes after the first showing, so the first pass saw the
-// client size alone: an X window manager frames the window and moves it into
-// the frame; Wayland's client-side decorations arrive with the first expose,
-// without any event for the window's contents. When the outer size is no
-// longer what the last pass measured, the pass runs again.
-void Form1::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    layoutIfFrameChanged();
-}
-
+// client size alone: an X window manager frames the window before it maps
+// it; Wayland's client-side decorations come with the first configure and
+// send the window's contents no event at all. Both are in place by the
+// window's first expose: when the outer size is then no longer what the
+// last pass measured, the pass runs again.
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -74,15 +69,10 @@ void Form1::showEvent(QShowEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose)
-        layoutIfFrameChanged();
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form1::layoutIfFrameChanged()
-{
-    if (frameGeometry().size() != m_outerSizeLastPass)
+    if (watched == windowHandle() && event->type() == QEvent::Expose
+        && frameGeometry().size() != m_outerSizeLastPass)
         Form_Resize();
+    return QWidget::eventFilter(watched, event);
 }
 
 // Restoring a minimised window need not change its size, yet the pass

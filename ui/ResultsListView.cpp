@@ -33,7 +33,6 @@ ResultsListView::ResultsListView(QWidget *parent)
     columns->setSectionsMovable(false);
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
-    columns->setSectionResizeMode(QHeaderView::Interactive);
     // Columns take their computed widths however small the window gets.
     columns->setMinimumSectionSize(0);
 
