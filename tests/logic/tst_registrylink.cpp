@@ -1,6 +1,7 @@
 #include "search/DeviceFilter.h"
 #include "search/RegistryLink.h"
 #include "tests/logic/TestCatalogue.h"
+#include "tests/support/RegistryAddress.h"
 #include "tests/support/ShownRow.h"
 
 #include <QTest>
@@ -46,11 +47,6 @@ DeviceRecord withLink(DeviceRecord record, const QString &linkId)
     return record;
 }
 
-QString urlFor(const QString &linkId)
-{
-    return RegistryUrlPrefix() + linkId + RegistryUrlSuffix();
-}
-
 } // namespace
 
 void TestRegistryLink::addressIsPrefixLinkIdSuffix()
@@ -59,7 +55,7 @@ void TestRegistryLink::addressIsPrefixLinkIdSuffix()
     QVERIFY(RegistryUrlPrefix().endsWith(
         u"/index.php?option=com_mtree&task=viewlink&link_id="_s));
     QCOMPARE(RegistryUrlSuffix(), u"&ffbstatus=Registered&Itemid=324"_s);
-    QCOMPARE(RegistryUrl(rockwell), RegistryUrlPrefix() + u"902"_s + RegistryUrlSuffix());
+    QCOMPARE(RegistryUrl(rockwell), registryAddress(u"902"_s));
 }
 
 void TestRegistryLink::addressQueryKeys()
@@ -87,15 +83,15 @@ void TestRegistryLink::resolve_data()
     QTest::addColumn<ResultRow>("selected");
     QTest::addColumn<LinkOutcome>("outcome");
 
-    QTest::addRow("plain match") << shownRow(rockwell) << LinkOutcome::set(urlFor(u"902"_s));
+    QTest::addRow("plain match") << shownRow(rockwell) << LinkOutcome::set(registryAddress(u"902"_s));
     QTest::addRow("vendor id without blank") << shownRow(mtl)
-                                             << LinkOutcome::set(urlFor(u"1275"_s));
+                                             << LinkOutcome::set(registryAddress(u"1275"_s));
     QTest::addRow("vendor id with blank") << shownRow(mtlBlank)
-                                          << LinkOutcome::set(urlFor(u"1340"_s));
+                                          << LinkOutcome::set(registryAddress(u"1340"_s));
     QTest::addRow("0X prefixed ids") << shownRow(deltabar0x)
-                                     << LinkOutcome::set(urlFor(u"676"_s));
-    QTest::addRow("plain ids") << shownRow(deltabar) << LinkOutcome::set(urlFor(u"1069"_s));
-    QTest::addRow("empty ids") << shownRow(noIds) << LinkOutcome::set(urlFor(u"604"_s));
+                                     << LinkOutcome::set(registryAddress(u"676"_s));
+    QTest::addRow("plain ids") << shownRow(deltabar) << LinkOutcome::set(registryAddress(u"1069"_s));
+    QTest::addRow("empty ids") << shownRow(noIds) << LinkOutcome::set(registryAddress(u"604"_s));
 
     ResultRow caseDiffers = shownRow(rockwell);
     caseDiffers.Model = u"1757-ffld"_s;
@@ -125,9 +121,9 @@ void TestRegistryLink::identicalRowsHigherSlotWins()
     const ResultRow row = shownRow(rockwell);
 
     QCOMPARE(ResolveRegistryLink(makeCatalogue({low, noIds, high}), row),
-             LinkOutcome::set(urlFor(u"2222"_s)));
+             LinkOutcome::set(registryAddress(u"2222"_s)));
     QCOMPARE(ResolveRegistryLink(makeCatalogue({high, noIds, low}), row),
-             LinkOutcome::set(urlFor(u"1111"_s)));
+             LinkOutcome::set(registryAddress(u"1111"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestRegistryLink)
