@@ -13,17 +13,21 @@
 //   few later ones are still listed), taken from vendors' manuals and
 //   datasheets where one was at hand, otherwise from the maintainer's
 //   knowledge of the product lines.
-// - Manufacturer IDs checked against a manual's resource block table:
-//   Fisher 005100 (DVC6000f device type 4602, DLC3020f 3020), Yokogawa
-//   594543 (EJX device type 000C), Hach 001D6D (si792x P-FF device type
-//   0064). Also registered, from knowledge: Rosemount 001151, Smar 000302,
-//   Endress + Hauser 452B48, ABB 000320, Honeywell 48574C.
+// - Manufacturer IDs checked against a manual's resource block table or
+//   device ID: Fisher 005100 (DVC6000f device type 4602, DLC3020f 3020),
+//   Yokogawa 594543 (EJX 000C, EJX910 000E, EXA PH202/SC202/ISC202/DO202
+//   0830-0833), Hach 001D6D (si792x P-FF 0064), Magnetrol 000156 (E3
+//   Modulevel 0003), National Instruments 4E4943 (FP-3000 4005), Dresser's
+//   FVP110, built by Yokogawa, 594543 (0001); also Flowserve 464C53,
+//   Pepperl+Fuchs 502B46 (FD0-VC-Ex4.FF 0001) and ABB 000320. Also
+//   registered, from knowledge: Rosemount 001151, Smar 000302, Endress +
+//   Hauser 452B48, Honeywell 48574C.
 // - Every other manufacturer ID is a placeholder of the registered form
 //   (mostly the hex of the vendor's initials), and so is every device type
 //   not named above; do not use them to look up a device description.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
-//   Known wrong: Dresser's 445644 (the FVP110 reports Yokogawa's 594543;
-//   the SVI FF's registered ID is not known here, so it stays).
+//   Known wrong: Dresser's 445644 on the SVI FF row (the SVI FF's
+//   registered ID is not known here, so it stays).
 // - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
 //   order codes of the one ST 3000 FF transmitter, so they share its
 //   device type; the STF flange models are its liquid level versions.
@@ -165,19 +169,19 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 585, u"Westlock Controls",                                    u"Digital EPIC",                                                            u"Other",                                              u"574343",   u"0012"},
     {1478, u"Yokogawa Electric Corporation",                        u"digitalYEWFLO DYF",                                                       u"Flow",                                               u"594543",   u"0009"},
     // slot 100
-    { 718, u"Yokogawa Electric Corporation",                        u"DO202",                                                                   u"Analytical",                                         u"594543",   u"0015"},
+    { 718, u"Yokogawa Electric Corporation",                        u"DO202",                                                                   u"Analytical",                                         u"594543",   u"0833"},
     {1373, u"Siemens AG",                                           u"DP/FF Link",                                                              u"Linking Device",                                     u"534945",   u"0009"},
     { 864, u"Smar International Co.",                               u"DT302",                                                                   u"Analytical",                                         u"000302",   u"000A"},
     { 815, u"TopWorx, Inc.",                                        u"DXP",                                                                     u"Other",                                              u"544F50",   u"0001"},
     {1299, u"Dynamic Flow Computers",                               u"DynamicFB",                                                               u"Flow",                                               u"01167",    u"0001"},
-    {1404, u"Magnetrol",                                            u"E3 Modulevel",                                                            u"Level",                                              u"4D4147",   u"00E3"},
+    {1404, u"Magnetrol",                                            u"E3 Modulevel",                                                            u"Level",                                              u"000156",   u"0003"},
     {1324, u"Magnetrol",                                            u"Echotel 355",                                                             u"Level",                                              u"",         u""},
-    { 664, u"Magnetrol",                                            u"Eclipse Enhanced Model 705",                                              u"Level",                                              u"4D4147",   u"0705"},
-    {1491, u"Magnetrol",                                            u"Eclipse® 705",                                                            u"Level",                                              u"4D4147",   u"0705"},
+    { 664, u"Magnetrol",                                            u"Eclipse Enhanced Model 705",                                              u"Level",                                              u"000156",   u"0705"},
+    {1491, u"Magnetrol",                                            u"Eclipse® 705",                                                            u"Level",                                              u"000156",   u"0705"},
     {1276, u"Yokogawa Electric Corporation",                        u"EJA",                                                                     u"Pressure",                                           u"594543",   u"0006"},
     // slot 110
     {1185, u"Yokogawa Electric Corporation",                        u"EJX",                                                                     u"Pressure",                                           u"594543",   u"000C"},
-    {1510, u"Yokogawa Electric Corporation",                        u"EJX910",                                                                  u"Flow",                                               u"594543",   u"000D"},
+    {1510, u"Yokogawa Electric Corporation",                        u"EJX910",                                                                  u"Flow",                                               u"594543",   u"000E"},
     { 934, u"Enraf Terminal Automation",                            u"Enraf 854 ATG",                                                           u"Level",                                              u"454E52",   u"0854"},
     {1022, u"Enraf Terminal Automation",                            u"Enraf 873 SmartRadar",                                                    u"Level",                                              u"454E52",   u"0873"},
     {1244, u"Tyco Valves & Controls",                               u"EPI2",                                                                    u"Final Control Element",                              u"574343",   u"0002"},
@@ -282,7 +286,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 866, u"MESCO Engineering Inc.",                               u"FOUNDATION fieldbus Training",                                            u"Other",                                              u"",         u""},
     {1408, u"Fieldbus Inc.",                                        u"FOUNDATION™ fieldbus Seminar",                                            u"Other",                                              u"",         u""},
     {1427, u"Invensys",                                             u"FoxView",                                                                 u"Development Solutions",                              u"",         u""},
-    {1566, u"National Instruments",                                 u"FP-3000",                                                                 u"Other",                                              u"4E4943",   u"3000"},
+    {1566, u"National Instruments",                                 u"FP-3000",                                                                 u"Other",                                              u"4E4943",   u"4005"},
     { 757, u"Smar International Co.",                               u"FP302",                                                                   u"Converter (Transducer)",                             u"000302",   u"0007"},
     {1154, u"Relcom Inc.",                                          u"FPS-2",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     // slot 210
@@ -301,7 +305,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1322, u"ABB Automation Products GmbH",                         u"FSS430",                                                                  u"Flow",                                               u"000320",   u"0052"},
     { 596, u"ABB Automation Products GmbH",                         u"FSV430",                                                                  u"Flow",                                               u"000320",   u"0051"},
     {1034, u"Relcom Inc.",                                          u"F-Tee",                                                                   u"Wiring Components",                                  u"",         u""},
-    {1450, u"Dresser Valve Division",                               u"FVP110",                                                                  u"Final Control Element",                              u"445644",   u"0002"},
+    {1450, u"Dresser Valve Division",                               u"FVP110",                                                                  u"Final Control Element",                              u"594543",   u"0001"},
     { 819, u"Yokogawa Electric Corporation",                        u"FVX110",                                                                  u"Other",                                              u"594543",   u"000F"},
     {1014, u"ABB Automation Products GmbH",                         u"FXE4000",                                                                 u"Flow",                                               u"000320",   u"0014"},
     { 988, u"Smar International Co.",                               u"FY302",                                                                   u"Final Control Element",                              u"000302",   u"0005"},
@@ -352,7 +356,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 909, u"Rotork Controls Ltd",                                  u"IQT",                                                                     u"Final Control Element",                              u"524F54",   u"0002"},
     { 812, u"R. Stahl Schaltgerate GmbH",                           u"ISbus FF Power Supply",                                                   u"Power Supply and Conditioner",                       u"",         u""},
     // slot 270
-    { 933, u"Yokogawa Electric Corporation",                        u"ISC202",                                                                  u"Analytical",                                         u"594543",   u"0014"},
+    { 933, u"Yokogawa Electric Corporation",                        u"ISC202",                                                                  u"Analytical",                                         u"594543",   u"0832"},
     {1198, u"Endress + Hauser",                                     u"iTEMP TMT125",                                                            u"Temperature",                                        u"452B48",   u"1031"},
     {1055, u"Endress + Hauser",                                     u"iTEMP TMT162",                                                            u"Temperature",                                        u"452B48",   u"1030"},
     {1112, u"TURCK",                                                u"JBBS-49-E411",                                                            u"Wiring Components",                                  u"",         u""},
@@ -367,7 +371,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1483, u"TURCK",                                                u"JRBS-40SC-6R",                                                            u"Wiring Components",                                  u"",         u""},
     {1460, u"TURCK",                                                u"JRBS-40SC-8R",                                                            u"Wiring Components",                                  u"",         u""},
     {1517, u"Yamatake Corporation",                                 u"JTD920A",                                                                 u"Pressure",                                           u"594D54",   u"0920"},
-    {1065, u"Magnetrol",                                            u"Jupiter JM4",                                                             u"Level",                                              u"4D4147",   u"0004"},
+    {1065, u"Magnetrol",                                            u"Jupiter JM4",                                                             u"Level",                                              u"000156",   u"0004"},
     {1341, u"Metso Automation",                                     u"Kajaani KC/5",                                                            u"Analytical",                                         u"4D4554",   u"0101"},
     {1567, u"Metso Automation",                                     u"Kajaani MCAi",                                                            u"Analytical",                                         u"4D4554",   u"0100"},
     {1390, u"KOSO America Inc.",                                    u"KGP5000",                                                                 u"Final Control Element",                              u"4B4F53",   u"5000"},
@@ -434,7 +438,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1406, u"National Instruments",                                 u"PCI-FBUS/2",                                                              u"Development Solutions",                              u"",         u""},
     {1227, u"National Instruments",                                 u"PCMCIA-FBUS/2",                                                           u"Development Solutions",                              u"",         u""},
     {1273, u"ChongQing ChuanYi Automation Co., Ltd.",               u"PDS-FF Pressure Transmitter",                                             u"Pressure",                                           u"435159",   u"0001"},
-    {1317, u"Yokogawa Electric Corporation",                        u"PH202",                                                                   u"Analytical",                                         u"594543",   u"0013"},
+    {1317, u"Yokogawa Electric Corporation",                        u"PH202",                                                                   u"Analytical",                                         u"594543",   u"0830"},
     {1306, u"VEGA Grieshaber KG",                                   u"plicscom",                                                                u"Other",                                              u"",         u""},
     {1343, u"Draeger Safety AG&Co. KGaA",                           u"Polytron 7000",                                                           u"Analytical",                                         u"445241",   u"7000"},
     {1375, u"Fieldbus International",                               u"Portable Segment Checker",                                                u"Test Equipment",                                     u"",         u""},
@@ -453,7 +457,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     // slot 360
     {1538, u"Smar International Co.",                               u"PS302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     {1047, u"Smar International Co.",                               u"PSI302",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
-    { 756, u"Magnetrol",                                            u"Pulsar RX5",                                                              u"Level",                                              u"4D4147",   u"0005"},
+    { 756, u"Magnetrol",                                            u"Pulsar RX5",                                                              u"Level",                                              u"000156",   u"0005"},
     {1345, u"Westlock Controls",                                    u"Quantum",                                                                 u"Other",                                              u"",         u""},
     {1252, u"Pepperl+Fuchs GmbH",                                   u"R2-SP-N4",                                                                u"Wiring Components",                                  u"",         u""},
     {1231, u"Pepperl+Fuchs GmbH",                                   u"R2-SP-N6",                                                                u"Wiring Components",                                  u"",         u""},
@@ -493,7 +497,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1033, u"Emerson Process Management",                           u"Rosemount Analytical 5081-T",                                             u"Analytical",                                         u"001151",   u"5083"},
     {1396, u"Emerson Process Management",                           u"Rosemount Analytical 6888",                                               u"Analytical",                                         u"001151",   u"6888"},
     { 635, u"Emerson Process Management",                           u"Rosemount Analytical Xmt-T",                                              u"Analytical",                                         u"001151",   u"4088"},
-    {1499, u"Yokogawa Electric Corporation",                        u"ROTAMASS",                                                                u"Flow",                                               u"594543",   u"000E"},
+    {1499, u"Yokogawa Electric Corporation",                        u"ROTAMASS",                                                                u"Flow",                                               u"594543",   u"000D"},
     // slot 400
     {1414, u"Hirschmann",                                           u"RS20",                                                                    u"Wiring Components",                                  u"",         u""},
     {1284, u"TURCK",                                                u"RSM 49-TR",                                                               u"Wiring Components",                                  u"",         u""},
@@ -504,7 +508,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 954, u"Foxboro (and Foxboro-Eckardt)",                        u"RTT15",                                                                   u"Temperature",                                        u"385884",   u"0004"},
     {1196, u"Thermo Fisher Scientific",                             u"Sarasota FD910",                                                          u"Analytical",                                         u"544653",   u"0910"},
     { 992, u"Smar International Co.",                               u"SB302",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
-    { 662, u"Yokogawa Electric Corporation",                        u"SC202",                                                                   u"Analytical",                                         u"594543",   u"0012"},
+    { 662, u"Yokogawa Electric Corporation",                        u"SC202",                                                                   u"Analytical",                                         u"594543",   u"0831"},
     // slot 410
     { 958, u"TURCK",                                                u"Segment Coupler 7/8\"",                                                   u"Wiring Components",                                  u"",         u""},
     { 617, u"Fieldbus Inc.",                                        u"Segment Design Services",                                                 u"Development Solutions",                              u"",         u""},
@@ -581,7 +585,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1430, u"ABB Automation Products GmbH",                         u"TF12",                                                                    u"Temperature",                                        u"000320",   u"0021"},
     {1487, u"ABB Automation Products GmbH",                         u"TF212",                                                                   u"Temperature",                                        u"000320",   u"0022"},
     { 787, u"Tefulong Group Co., Ltd.",                             u"TFL-FF Temperature Transmitter",                                          u"Temperature",                                        u"54464C",   u"01"},
-    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"4D4147",   u"0002"},
+    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"000156",   u"0002"},
     // slot 480
     { 758, u"Mettler-Toledo GmbH",                                  u"Thornton 770MAX",                                                         u"Analytical",                                         u"",         u""},
     { 879, u"Krohne Messtechnik GmbH",                              u"TIDALFLUX 4300",                                                          u"Flow,Level",                                         u"",         u""},

@@ -533,10 +533,12 @@ void TestCatalogueFigures::figures_data()
     count(u"rows with vendor ID 000320"_s, 14);
     count(u"rows with vendor ID 0X000320"_s, 1);
     row(u"vendors of 000320 and 0X000320"_s, quotedList({u"ABB Automation Products GmbH"_s}));
-    // Honeywell's two vendor names both carry its one registered ID 48574C; the
-    // registry extract's two shared IDs came from a wrong ID on the Process Solutions row.
+    // Beyond the registry extract's two shared IDs: Honeywell's two vendor names both
+    // carry its one registered ID 48574C, and Dresser's FVP110, built by Yokogawa,
+    // reports Yokogawa's 594543.
     row(u"vendor IDs under more than one vendor"_s,
-        quotedList({u"48574C under 2"_s, u"574343 under 2"_s, u"56474B under 2"_s}));
+        quotedList({u"48574C under 2"_s, u"574343 under 2"_s, u"56474B under 2"_s,
+                    u"594543 under 2"_s}));
 
     count(u"neighbouring rows out of list order"_s, 0);
     count(u"neighbouring rows not ordered by catalogueRowLess"_s, 0);
