@@ -41,8 +41,14 @@
 //   sensors (an accessory like plicscom), stands where VEGAMET 624, a
 //   controller without a fieldbus version, was listed.
 // - Relcom's redundant FPS-I supply takes FPS-IPM power modules (and
-//   FPS-BLK10 blanks in an empty slot); the other FPS-* part numbers are
-//   not confirmed.
+//   FPS-BLK10 blanks in an empty slot); FCS-MBT is the Megablock
+//   terminator. The other FPS-*/FCS-* part numbers are not confirmed.
+// - Part numbers from the vendors' datasheets and manuals stand where
+//   unconfirmed ones were: MTL's F800 redundant fieldbus power (F801 and
+//   F802 modules, F810 for I/A Series) and 9377-FB barrier, R. Stahl's
+//   9411/21 field device coupler, Pepperl+Fuchs's KLD2-STR-1.24.400.IEC
+//   power supply, and TURCK's multibarrier as TURCK writes it,
+//   MBD49-T415/EX.
 // - A replacement must sort between the same two pinned rows as the row it
 //   replaces, or be balanced by another replacement moving a row the other
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
@@ -53,7 +59,9 @@
 //   (a DFI302 processor, typed as a power supply; DF48 is not confirmed
 //   either).
 // - Padding runs of near-identical part numbers, not confirmed: Relcom
-//   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV, MTL F102A-F108A, R. Stahl 94xx.
+//   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV/RKM (the "57" cordsets may be
+//   another bus's), MTL F106A and F108A, R. Stahl 9410/9412/9415/9419
+//   order codes, Phoenix Contact FB-*SP segment protectors.
 namespace {
 
 // clang-format off
@@ -89,10 +97,10 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1249, u"ABB Automation Products GmbH",                         u"800xA",                                                                   u"Host",                                               u"",         u""},
     {1351, u"Foxboro (and Foxboro-Eckardt)",                        u"84 Series Vortex",                                                        u"Flow",                                               u"",         u""},
     {1031, u"MTL Instruments",                                      u"9122-IS",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
-    {1259, u"MTL Instruments",                                      u"9370-FB",                                                                 u"Wiring Components",                                  u"",         u""},
+    {1259, u"MTL Instruments",                                      u"9377-FB",                                                                 u"Wiring Components",                                  u"",         u""},
     { 632, u"R. Stahl Schaltgerate GmbH",                           u"9410/34",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     // slot 30
-    {1023, u"R. Stahl Schaltgerate GmbH",                           u"9411/24",                                                                 u"Wiring Components",                                  u"",         u""},
+    {1023, u"R. Stahl Schaltgerate GmbH",                           u"9411/21",                                                                 u"Wiring Components",                                  u"",         u""},
     { 929, u"R. Stahl Schaltgerate GmbH",                           u"9412/00-310-11",                                                          u"Power Supply and Conditioner",                       u"",         u""},
     {1320, u"R. Stahl Schaltgerate GmbH",                           u"9415/24",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     {1305, u"R. Stahl Schaltgerate GmbH",                           u"9419/22",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
@@ -192,17 +200,17 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1050, u"Honeywell Process Solutions",                          u"Experion PKS",                                                            u"Host",                                               u"",         u""},
     // slot 120
     { 737, u"Honeywell Process Solutions",                          u"Experion PKS FIM",                                                        u"Linking Device",                                     u"48574C",   u"0001"},
-    {1547, u"MTL Instruments",                                      u"F102A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
-    {1446, u"MTL Instruments",                                      u"F104A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     { 883, u"MTL Instruments",                                      u"F106A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     {1058, u"MTL Instruments",                                      u"F108A",                                                                   u"Power Supply and Conditioner",                       u"",         u""},
     {1084, u"Pepperl+Fuchs GmbH",                                   u"F2D0-FB-Ex4.FF",                                                          u"Wiring Components",                                  u"",         u""},
     { 976, u"Pepperl+Fuchs GmbH",                                   u"F2D0-TI-Ex8.FF",                                                          u"Temperature",                                        u"502B46",   u"0002"},
+    {1547, u"MTL Instruments",                                      u"F801",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
+    {1446, u"MTL Instruments",                                      u"F802",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1275, u"MTL Instruments",                                      u"F809F",                                                                   u"Other",                                              u"0BE0EC",   u"0001"},
     {1340, u"MTL Instruments",                                      u"F809F",                                                                   u"Other",                                              u"0BE0EC ",  u"0001"},
     { 573, u"MTL Instruments",                                      u"F809F-Plus",                                                              u"Other",                                              u"",         u""},
     // slot 130
-    {1160, u"MTL Instruments",                                      u"F890",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
+    {1160, u"MTL Instruments",                                      u"F810",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     { 835, u"Relcom Inc.",                                          u"FA-1 Fieldbus Analyzer",                                                  u"Test Equipment",                                     u"",         u""},
     { 804, u"Yokogawa Electric Corporation",                        u"FA-M3 F3LF01",                                                            u"Other",                                              u"594543",   u"0018"},
     {1217, u"Smar International Co.",                               u"FB1050",                                                                  u"Development Solutions",                              u"",         u""},
@@ -230,8 +238,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1313, u"Relcom Inc.",                                          u"FCS-MB4-SG",                                                              u"Wiring Components",                                  u"",         u""},
     {1359, u"Relcom Inc.",                                          u"FCS-MB6-SG",                                                              u"Wiring Components",                                  u"",         u""},
     { 713, u"Relcom Inc.",                                          u"FCS-MB8-SG",                                                              u"Wiring Components",                                  u"",         u""},
+    {1372, u"Relcom Inc.",                                          u"FCS-MBT",                                                                 u"Wiring Components",                                  u"",         u""},
     {1045, u"Relcom Inc.",                                          u"FCS-PS",                                                                  u"Power Supply and Conditioner",                       u"",         u""},
-    {1372, u"Relcom Inc.",                                          u"FCS-T101",                                                                u"Wiring Components",                                  u"",         u""},
     { 941, u"Fuji Electric Corporation",                            u"FCX-AII",                                                                 u"Pressure",                                           u"465543",   u"0001"},
     {1531, u"Fuji Electric Corporation",                            u"FCX-CII",                                                                 u"Pressure",                                           u"465543",   u"0002"},
     // slot 160
@@ -375,7 +383,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1341, u"Metso Automation",                                     u"Kajaani KC/5",                                                            u"Analytical",                                         u"4D4554",   u"0101"},
     {1567, u"Metso Automation",                                     u"Kajaani MCAi",                                                            u"Analytical",                                         u"4D4554",   u"0100"},
     {1390, u"KOSO America Inc.",                                    u"KGP5000",                                                                 u"Final Control Element",                              u"4B4F53",   u"5000"},
-    { 953, u"Pepperl+Fuchs GmbH",                                   u"KLD2-FBPS-1.25.360",                                                      u"Power Supply and Conditioner",                       u"",         u""},
+    { 953, u"Pepperl+Fuchs GmbH",                                   u"KLD2-STR-1.24.400.IEC",                                                   u"Power Supply and Conditioner",                       u"",         u""},
     { 935, u"Berthold Technologies GmbH & Co. KG",                  u"LB 440",                                                                  u"Level",                                              u"424254",   u"0440"},
     // slot 290
     {1277, u"Pepperl+Fuchs GmbH",                                   u"LB 8110 - FB 8210",                                                       u"Linking Device,Other",                               u"502B46",   u"0004"},
@@ -397,7 +405,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 861, u"Mettler-Toledo GmbH",                                  u"M700X FF",                                                                u"Analytical",                                         u"4D5448",   u"0701"},
     {1497, u"Mettler-Toledo GmbH",                                  u"M800 FF",                                                                 u"Analytical",                                         u"4D5448",   u"0800"},
     {1453, u"Yamatake Corporation",                                 u"MagneW3000 PLUS",                                                         u"Flow",                                               u"594D54",   u"3000"},
-    {1013, u"TURCK",                                                u"MBD49-T415Ex",                                                            u"Power Supply and Conditioner",                       u"",         u""},
+    {1013, u"TURCK",                                                u"MBD49-T415/EX",                                                           u"Power Supply and Conditioner",                       u"",         u""},
     { 766, u"Pepperl+Fuchs GmbH",                                   u"MB-FB-4R",                                                                u"Power Supply and Conditioner",                       u"",         u""},
     // slot 310
     { 919, u"Pepperl+Fuchs GmbH",                                   u"MBHD-FB1-4R",                                                             u"Power Supply and Conditioner",                       u"",         u""},
