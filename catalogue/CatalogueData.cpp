@@ -18,16 +18,15 @@
 //   Yokogawa 594543 (EJX 000C, EJX910 000E, EXA PH202/SC202/ISC202/DO202
 //   0830-0833), Hach 001D6D (si792x P-FF 0064), Magnetrol 000156 (E3
 //   Modulevel 0003), National Instruments 4E4943 (FP-3000 4005), Dresser's
-//   FVP110, built by Yokogawa, 594543 (0001); also Flowserve 464C53,
-//   Pepperl+Fuchs 502B46 (FD0-VC-Ex4.FF 0001) and ABB 000320. Also
+//   FVP110, built by Yokogawa, 594543 (0001), and its SVI FF 004745
+//   (0008, from the positioner's own device description); also Flowserve
+//   464C53, Pepperl+Fuchs 502B46 (FD0-VC-Ex4.FF 0001) and ABB 000320. Also
 //   registered, from knowledge: Rosemount 001151, Smar 000302, Endress +
 //   Hauser 452B48, Honeywell 48574C.
 // - Every other manufacturer ID is a placeholder of the registered form
 //   (mostly the hex of the vendor's initials), and so is every device type
 //   not named above; do not use them to look up a device description.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
-//   Known wrong: Dresser's 445644 on the SVI FF row (the SVI FF's
-//   registered ID is not known here, so it stays).
 // - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
 //   order codes of the one ST 3000 FF transmitter, so they share its
 //   device type; the STF flange models are its liquid level versions.
@@ -55,9 +54,9 @@
 //   the figures shift.
 // - Still listed although launched after 2012 or without a fieldbus
 //   version, for want of such a replacement: mobiLink, GPro 500, Thornton
-//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other), DF63
-//   (a DFI302 processor, typed as a power supply; DF48 is not confirmed
-//   either).
+//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other). Of
+//   Smar's DFI302 power modules DF48 is not confirmed; the DF63 processor
+//   gave way to the DF47-17 barrier, the DF47-12's sister.
 // - Padding runs of near-identical part numbers, not confirmed: Relcom
 //   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV/RKM (the "57" cordsets may be
 //   another bus's), MTL F106A and F108A, R. Stahl 9410/9412/9415/9419
@@ -164,15 +163,15 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1069, u"Endress + Hauser",                                     u"Deltabar S",                                                              u"Pressure",                                           u"452B48",   u"1009"},
     {1263, u"Emerson Process Management",                           u"DeltaV",                                                                  u"Host",                                               u"",         u""},
     { 742, u"Emerson Process Management",                           u"DeltaV™ H1 Card",                                                         u"Linking Device",                                     u"",         u""},
-    { 884, u"Smar International Co.",                               u"DF47",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
+    { 884, u"Smar International Co.",                               u"DF47-12",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     // slot 90
+    { 687, u"Smar International Co.",                               u"DF47-17",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     { 631, u"Smar International Co.",                               u"DF48",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1248, u"Smar International Co.",                               u"DF49",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     { 828, u"Smar International Co.",                               u"DF50",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1454, u"Smar International Co.",                               u"DF52",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1148, u"Smar International Co.",                               u"DF53",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     {1521, u"Smar International Co.",                               u"DF56",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
-    { 687, u"Smar International Co.",                               u"DF63",                                                                    u"Power Supply and Conditioner",                       u"",         u""},
     { 702, u"Smar International Co.",                               u"DFI302",                                                                  u"Linking Device",                                     u"000302",   u"000B"},
     { 585, u"Westlock Controls",                                    u"Digital EPIC",                                                            u"Other",                                              u"574343",   u"0012"},
     {1478, u"Yokogawa Electric Corporation",                        u"digitalYEWFLO DYF",                                                       u"Flow",                                               u"594543",   u"0009"},
@@ -578,7 +577,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 710, u"Honeywell Field Solutions",                            u"STT350",                                                                  u"Temperature",                                        u"48574C",   u"0350"},
     {1130, u"Honeywell Field Solutions",                            u"STT35F",                                                                  u"Temperature",                                        u"48574C",   u"035F"},
     { 579, u"Smar International Co.",                               u"Studio302",                                                               u"Development Solutions",                              u"",         u""},
-    {1362, u"Dresser Valve Division",                               u"SVI FF",                                                                  u"Final Control Element",                              u"445644",   u"0001"},
+    {1362, u"Dresser Valve Division",                               u"SVI FF",                                                                  u"Final Control Element",                              u"004745",   u"0008"},
     { 625, u"Yamatake Corporation",                                 u"SVP3000 Alphaplus",                                                       u"Final Control Element",                              u"594D54",   u"3001"},
     {1267, u"Smar International Co.",                               u"Syscon",                                                                  u"Development Solutions",                              u"",         u""},
     {1088, u"Smar International Co.",                               u"SYSTEM302",                                                               u"Host",                                               u"",         u""},
