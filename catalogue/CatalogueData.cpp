@@ -48,13 +48,19 @@
 //   9411/21 field device coupler, Pepperl+Fuchs's KLD2-STR-1.24.400.IEC
 //   power supply, and TURCK's multibarrier as TURCK writes it,
 //   MBD49-T415/EX.
+// - Fieldbus versions stand where a HART or PROFIBUS-PA one was listed:
+//   ABB's TF02 and TF202 (the TF12 and TF212 are PA), FS4000 and FV4000
+//   (the FSx430 vortex meters have no fieldbus), Krohne's OPTIFLUX 2300 C
+//   with the IFC 300 converter (OPTISONIC 3400 had HART only before
+//   2013), Siemens's SITRANS LR560 (the LR200 is HART or PA).
 // - A replacement must sort between the same two pinned rows as the row it
 //   replaces, or be balanced by another replacement moving a row the other
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
 //   the figures shift.
 // - Still listed although launched after 2012 or without a fieldbus
 //   version, for want of such a replacement: mobiLink, GPro 500, Thornton
-//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other). Of
+//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other),
+//   Yamatake's AVP302 (HART; its fieldbus sister AVP303 is listed). Of
 //   Smar's DFI302 power modules DF48 is not confirmed; the DF63 processor
 //   gave way to the DF47-17 barrier, the DF47-12's sister.
 // - Padding runs of near-identical part numbers, not confirmed: Relcom
@@ -308,10 +314,10 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1039, u"Relcom Inc.",                                          u"FR-1 Fieldbus Repeater",                                                  u"Other",                                              u"",         u""},
     {1541, u"Fuji Electric Corporation",                            u"FRC Converter",                                                           u"Converter (Transducer)",                             u"",         u""},
     // slot 220
+    {1322, u"ABB Automation Products GmbH",                         u"FS4000",                                                                  u"Flow",                                               u"000320",   u"0052"},
     {1174, u"ABB Automation Products GmbH",                         u"FSM4000",                                                                 u"Flow",                                               u"000320",   u"0013"},
-    {1322, u"ABB Automation Products GmbH",                         u"FSS430",                                                                  u"Flow",                                               u"000320",   u"0052"},
-    { 596, u"ABB Automation Products GmbH",                         u"FSV430",                                                                  u"Flow",                                               u"000320",   u"0051"},
     {1034, u"Relcom Inc.",                                          u"F-Tee",                                                                   u"Wiring Components",                                  u"",         u""},
+    { 596, u"ABB Automation Products GmbH",                         u"FV4000",                                                                  u"Flow",                                               u"000320",   u"0051"},
     {1450, u"Dresser Valve Division",                               u"FVP110",                                                                  u"Final Control Element",                              u"594543",   u"0001"},
     { 819, u"Yokogawa Electric Corporation",                        u"FVX110",                                                                  u"Other",                                              u"594543",   u"000F"},
     {1014, u"ABB Automation Products GmbH",                         u"FXE4000",                                                                 u"Flow",                                               u"000320",   u"0014"},
@@ -436,9 +442,9 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 872, u"National Instruments",                                 u"NI-FBUS Monitor",                                                         u"Test Equipment",                                     u"",         u""},
     { 580, u"Krohne Messtechnik GmbH",                              u"OPTIBAR DP 7060",                                                         u"Pressure",                                           u"4B524F",   u"7060"},
     { 735, u"Krohne Messtechnik GmbH",                              u"OPTIFLEX 1300 C",                                                         u"Level",                                              u"4B524F",   u"1300"},
+    {1100, u"Krohne Messtechnik GmbH",                              u"OPTIFLUX 2300 C",                                                         u"Flow",                                               u"4B524F",   u"3400"},
     { 620, u"Krohne Messtechnik GmbH",                              u"OPTIFLUX 4300",                                                           u"Flow",                                               u"4B524F",   u"4300"},
     {1234, u"Krohne Messtechnik GmbH",                              u"OPTIMASS 7300",                                                           u"Flow,Other",                                         u"4B524F",   u"7301"},
-    {1100, u"Krohne Messtechnik GmbH",                              u"OPTISONIC 3400",                                                          u"Flow",                                               u"4B524F",   u"3400"},
     // slot 340
     {1128, u"Krohne Messtechnik GmbH",                              u"OPTIWAVE 7300 C",                                                         u"Level",                                              u"4B524F",   u"7300"},
     { 847, u"Emerson Process Management",                           u"Oxymitter 4000",                                                          u"Analytical",                                         u"001151",   u"4000"},
@@ -528,8 +534,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1221, u"Siemens AG",                                           u"SITRANS F M MAG 6000",                                                    u"Flow",                                               u"534945",   u"0007"},
     {1016, u"Siemens AG",                                           u"SITRANS F US SONOFLO",                                                    u"Flow",                                               u"534945",   u"000B"},
     // slot 420
-    {1482, u"Siemens AG",                                           u"SITRANS LR200",                                                           u"Level",                                              u"534945",   u"0006"},
     { 986, u"Siemens AG",                                           u"SITRANS LR250",                                                           u"Level",                                              u"534945",   u"0005"},
+    {1482, u"Siemens AG",                                           u"SITRANS LR560",                                                           u"Level",                                              u"534945",   u"0006"},
     { 890, u"Siemens AG",                                           u"SITRANS P DS III",                                                        u"Pressure",                                           u"534945",   u"0001"},
     {1061, u"Siemens AG",                                           u"SITRANS P300",                                                            u"Pressure",                                           u"534945",   u"0002"},
     {1258, u"Siemens AG",                                           u"SITRANS TF",                                                              u"Temperature",                                        u"534945",   u"000A"},
@@ -589,8 +595,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1080, u"ABB Automation Products GmbH",                         u"TB82TE",                                                                  u"Analytical",                                         u"000320",   u"0043"},
     {1536, u"Moore Industries-International, Inc.",                 u"TCM",                                                                     u"Temperature",                                        u"4D4949",   u"0001"},
     {1205, u"Moore Industries-International, Inc.",                 u"TCS",                                                                     u"Temperature",                                        u"4D4949",   u"0004"},
-    {1430, u"ABB Automation Products GmbH",                         u"TF12",                                                                    u"Temperature",                                        u"000320",   u"0021"},
-    {1487, u"ABB Automation Products GmbH",                         u"TF212",                                                                   u"Temperature",                                        u"000320",   u"0022"},
+    {1430, u"ABB Automation Products GmbH",                         u"TF02",                                                                    u"Temperature",                                        u"000320",   u"0021"},
+    {1487, u"ABB Automation Products GmbH",                         u"TF202",                                                                   u"Temperature",                                        u"000320",   u"0022"},
     { 787, u"Tefulong Group Co., Ltd.",                             u"TFL-FF Temperature Transmitter",                                          u"Temperature",                                        u"54464C",   u"01"},
     {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"000156",   u"0002"},
     // slot 480
