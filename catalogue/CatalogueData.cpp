@@ -52,7 +52,9 @@
 //   ABB's TF02 and TF202 (the TF12 and TF212 are PA), FS4000 and FV4000
 //   (the FSx430 vortex meters have no fieldbus), Krohne's OPTIFLUX 2300 C
 //   with the IFC 300 converter (OPTISONIC 3400 had HART only before
-//   2013), Siemens's SITRANS LR560 (the LR200 is HART or PA).
+//   2013), Siemens's SITRANS LR560 (the LR200 is HART or PA), Enraf's
+//   973 SmartRadar LT (Enraf's fieldbus interface serves the 854, 970,
+//   971 and 973 gauges, not the 873).
 // - A replacement must sort between the same two pinned rows as the row it
 //   replaces, or be balanced by another replacement moving a row the other
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
@@ -60,9 +62,12 @@
 // - Still listed although launched after 2012 or without a fieldbus
 //   version, for want of such a replacement: mobiLink, GPro 500, Thornton
 //   770MAX (probably also M800 FF), metsoDNA (a host, typed Other),
-//   Yamatake's AVP302 (HART; its fieldbus sister AVP303 is listed). Of
-//   Smar's DFI302 power modules DF48 is not confirmed; the DF63 processor
-//   gave way to the DF47-17 barrier, the DF47-12's sister.
+//   Yamatake's AVP302 (HART; its fieldbus sister AVP303 is listed), Moore
+//   Industries' HIM (a HART interface), probably also Moore's TCM and TCS
+//   (HART and Modbus), Buerkert's 8635 (HART and PA) and MTL's MTL838C-MBF
+//   (a Modbus receiver). Of Smar's DFI302 power modules DF48 is not
+//   confirmed; the DF63 processor gave way to the DF47-17 barrier, the
+//   DF47-12's sister.
 // - Padding runs of near-identical part numbers, not confirmed: Relcom
 //   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV/RKM (the "57" cordsets may be
 //   another bus's), MTL F106A and F108A, R. Stahl 9410/9412/9415/9419
@@ -196,7 +201,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1185, u"Yokogawa Electric Corporation",                        u"EJX",                                                                     u"Pressure",                                           u"594543",   u"000C"},
     {1510, u"Yokogawa Electric Corporation",                        u"EJX910",                                                                  u"Flow",                                               u"594543",   u"000E"},
     { 934, u"Enraf Terminal Automation",                            u"Enraf 854 ATG",                                                           u"Level",                                              u"454E52",   u"0854"},
-    {1022, u"Enraf Terminal Automation",                            u"Enraf 873 SmartRadar",                                                    u"Level",                                              u"454E52",   u"0873"},
+    {1022, u"Enraf Terminal Automation",                            u"Enraf 973 SmartRadar LT",                                                 u"Level",                                              u"454E52",   u"0973"},
     {1244, u"Tyco Valves & Controls",                               u"EPI2",                                                                    u"Final Control Element",                              u"574343",   u"0002"},
     {1477, u"Krohne Messtechnik GmbH",                              u"ESK4-FF",                                                                 u"Flow",                                               u"4B524F",   u"0250"},
     {1044, u"TURCK",                                                u"Eurofast Cordset",                                                        u"Wiring Components",                                  u"",         u""},
