@@ -32,6 +32,27 @@ namespace {
 constexpr float DesignW = DesignLayout::OuterWidth;
 constexpr float DesignH = DesignLayout::OuterHeight;
 
+// Lays out the current data row's width and height and checks the four placed
+// sizes the row expects: input, listW, listH and clearLeft.
+ResizeGeometry layoutCurrentRow()
+{
+    QFETCH(float, width);
+    QFETCH(float, height);
+    QFETCH(int, input);
+    QFETCH(int, listW);
+    QFETCH(int, listH);
+    QFETCH(int, clearLeft);
+
+    const ResizeGeometry g = resizeLayout(width, height);
+    [&] {
+        QCOMPARE(g.inputWidth, input);
+        QCOMPARE(g.listWidth, listW);
+        QCOMPARE(g.listHeight, listH);
+        QCOMPARE(g.clearLeft, clearLeft);
+    }();
+    return g;
+}
+
 } // namespace
 
 void TestResizeLayout::workedExamples_data()
@@ -67,19 +88,11 @@ void TestResizeLayout::workedExamples_data()
 
 void TestResizeLayout::workedExamples()
 {
-    QFETCH(float, width);
-    QFETCH(float, height);
-    QFETCH(int, input);
-    QFETCH(int, listW);
-    QFETCH(int, listH);
-    QFETCH(int, clearLeft);
     QFETCH(Widths, columns);
 
-    const ResizeGeometry g = resizeLayout(width, height);
-    QCOMPARE(g.inputWidth, input);
-    QCOMPARE(g.listWidth, listW);
-    QCOMPARE(g.listHeight, listH);
-    QCOMPARE(g.clearLeft, clearLeft);
+    const ResizeGeometry g = layoutCurrentRow();
+    if (QTest::currentTestFailed())
+        return;
     for (int i = 0; i < DesignLayout::ColumnCount; ++i)
         QCOMPARE(g.columnWidths.at(i), columns.at(i)); // unrounded
 }
@@ -154,18 +167,9 @@ void TestResizeLayout::clampsAtZero_data()
 
 void TestResizeLayout::clampsAtZero()
 {
-    QFETCH(float, width);
-    QFETCH(float, height);
-    QFETCH(int, input);
-    QFETCH(int, listW);
-    QFETCH(int, listH);
-    QFETCH(int, clearLeft);
-
-    const ResizeGeometry g = resizeLayout(width, height);
-    QCOMPARE(g.inputWidth, input);
-    QCOMPARE(g.listWidth, listW);
-    QCOMPARE(g.listHeight, listH);
-    QCOMPARE(g.clearLeft, clearLeft);
+    const ResizeGeometry g = layoutCurrentRow();
+    if (QTest::currentTestFailed())
+        return;
     for (double w : g.columnWidths)
         QVERIFY2(w >= 0.0, qPrintable(QString::number(w)));
     // A column reaches zero exactly at dW = -8800.
