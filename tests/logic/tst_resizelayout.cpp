@@ -32,6 +32,17 @@ namespace {
 constexpr float DesignW = DesignLayout::OuterWidth;
 constexpr float DesignH = DesignLayout::OuterHeight;
 
+// The data columns layoutCurrentRow() reads: a client size in, four sizes out.
+void addPlacedSizeColumns()
+{
+    QTest::addColumn<float>("width");
+    QTest::addColumn<float>("height");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("listW");
+    QTest::addColumn<int>("listH");
+    QTest::addColumn<int>("clearLeft");
+}
+
 // Lays out the current data row's width and height and checks the four placed
 // sizes the row expects: input, listW, listH and clearLeft.
 ResizeGeometry layoutCurrentRow()
@@ -57,12 +68,7 @@ ResizeGeometry layoutCurrentRow()
 
 void TestResizeLayout::workedExamples_data()
 {
-    QTest::addColumn<float>("width");
-    QTest::addColumn<float>("height");
-    QTest::addColumn<int>("input");
-    QTest::addColumn<int>("listW");
-    QTest::addColumn<int>("listH");
-    QTest::addColumn<int>("clearLeft");
+    addPlacedSizeColumns();
     QTest::addColumn<Widths>("columns");
 
     QTest::addRow("880 wider, 500 taller")
@@ -148,12 +154,7 @@ void TestResizeLayout::columnsFillListMinusBorder()
 
 void TestResizeLayout::clampsAtZero_data()
 {
-    QTest::addColumn<float>("width");
-    QTest::addColumn<float>("height");
-    QTest::addColumn<int>("input");
-    QTest::addColumn<int>("listW");
-    QTest::addColumn<int>("listH");
-    QTest::addColumn<int>("clearLeft");
+    addPlacedSizeColumns();
 
     // Inputs reach zero at 2805, the list at 405, its height at 3705.
     QTest::addRow("inputs exactly zero") << 2805.0f << DesignH << 0 << 2400 << 3615 << 1785;
