@@ -516,7 +516,9 @@ void TestCatalogueFigures::figures_data()
     count(u"rows with both IDs empty"_s, 204);
     count(u"rows with both IDs set"_s, 316);
     count(u"rows with one ID only"_s, 0);
-    count(u"vendors without IDs on any row"_s, 22);
+    // 23, not the registry extract's 22: Draeger and MTS are in no registered list and show
+    // no IDs, while L. Bernard's INTELLI+ actuator shows Bernard's registered 004000.
+    count(u"vendors without IDs on any row"_s, 23);
     count(u"vendor IDs of six upper-case hex digits"_s, 305);
     count(u"model IDs of four upper-case hex digits"_s, 307);
     row(u"vendor IDs of six hex digits and a blank"_s,
@@ -533,12 +535,14 @@ void TestCatalogueFigures::figures_data()
     count(u"rows with vendor ID 000320"_s, 14);
     count(u"rows with vendor ID 0X000320"_s, 1);
     row(u"vendors of 000320 and 0X000320"_s, quotedList({u"ABB Automation Products GmbH"_s}));
-    // Beyond the registry extract's two shared IDs: Honeywell's two vendor names both
-    // carry its one registered ID 48574C, and Dresser's FVP110, built by Yokogawa,
-    // reports Yokogawa's 594543.
+    // Beyond the registry extract's two shared IDs, a row shows the ID of the company that
+    // builds the device: Honeywell's two vendor names both carry its one ID 48574C; Dresser's
+    // FVP110, built by Yokogawa, reports 594543; Dresser's SVI FF and GE Sensing's GF868
+    // General Electric's 004745; Invensys's FBM228 Foxboro's 385884; Flowserve's AVID and
+    // BUSwitch, like Automax's own rows, Flowserve/Automax 464C4F.
     row(u"vendor IDs under more than one vendor"_s,
-        quotedList({u"48574C under 2"_s, u"574343 under 2"_s, u"56474B under 2"_s,
-                    u"594543 under 2"_s}));
+        quotedList({u"004745 under 2"_s, u"385884 under 2"_s, u"464C4F under 2"_s, u"48574C under 2"_s,
+                    u"574343 under 2"_s, u"56474B under 2"_s, u"594543 under 2"_s}));
 
     count(u"neighbouring rows out of list order"_s, 0);
     count(u"neighbouring rows not ordered by catalogueRowLess"_s, 0);
