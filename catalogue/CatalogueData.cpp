@@ -54,7 +54,10 @@
 //   device ID: Fisher DVC6000f 4602, DLC3020f 3020; Yokogawa EJX 000C,
 //   EJX910 000E, EXA PH202/SC202/ISC202/DO202 0830-0833; Hach si792x P-FF
 //   0064; Magnetrol E3 Modulevel 0003; National Instruments FP-3000 4005;
-//   Dresser FVP110 0001 and SVI FF 0008; Pepperl+Fuchs FD0-VC-Ex4.FF 0001.
+//   Dresser FVP110 0001 and SVI FF 0008; Pepperl+Fuchs FD0-VC-Ex4.FF 0001;
+//   ABB 265DS 0089 (DEV_ID 0003200089 in ABB's manual for connecting the
+//   265/267/269 transmitters to FOUNDATION Fieldbus, IM/265/7/9/ADD/FF-EN);
+//   Endress + Hauser Prosonic M 1011 (from Endress+Hauser's manual).
 //   Every other device type is a placeholder (mostly patterned on the
 //   model number); do not use them to look up a device description.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
@@ -69,7 +72,9 @@
 //   706, launched after 2012, was listed; it keeps the 705's device type.
 // - VEGADIS 61, the external display and adjustment unit of the plics
 //   sensors (an accessory like plicscom), stands where VEGAMET 624, a
-//   controller without a fieldbus version, was listed.
+//   controller without a fieldbus version, was listed; it has no fieldbus
+//   interface of its own either, and still waits for a VEGA product of its
+//   type that sorts into its place.
 // - Relcom's redundant FPS-I supply takes FPS-IPM power modules (and
 //   FPS-BLK10 blanks in an empty slot); FCS-MBT is the Megablock
 //   terminator. The other FPS-*/FCS-* part numbers are not confirmed.
@@ -90,15 +95,18 @@
 //   replaces, or be balanced by another replacement moving a row the other
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
 //   the figures shift.
-// - Still listed although launched after 2012 or without a fieldbus
-//   version, for want of such a replacement: mobiLink, GPro 500, Thornton
-//   770MAX (probably also M800 FF), metsoDNA (a host, typed Other),
-//   Yamatake's AVP302 (HART; its fieldbus sister AVP303 is listed), Moore
-//   Industries' HIM (a HART interface), probably also Moore's TCM and TCS
-//   (HART and Modbus), Buerkert's 8635 (HART and PA) and MTL's MTL838C-MBF
-//   (a Modbus receiver). Of Smar's DFI302 power modules DF48 is not
-//   confirmed; the DF63 processor gave way to the DF47-17 barrier, the
-//   DF47-12's sister.
+// - Still listed although launched after 2012 or without a fieldbus version,
+//   for want of such a replacement: mobiLink, GPro 500, Thornton 770MAX
+//   (probably also M800 FF), metsoDNA (a host, typed Other), Yamatake's
+//   AVP302 (HART; its fieldbus sister AVP303 is listed), Moore Industries'
+//   HIM (a HART interface), probably also Moore's TCM and TCS (HART and
+//   Modbus), Buerkert's 8635 (HART and PA) and MTL's MTL838C-MBF (a Modbus
+//   receiver). Doubtful, no fieldbus version confirmed: Endress + Hauser's
+//   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (HART or FoxCom).
+//   Krohne's H250 M9 probably has a fieldbus version but shows no IDs until
+//   one is confirmed. Of Smar's DFI302 power modules DF48 is not confirmed;
+//   the DF63 processor gave way to the DF47-17 barrier, the DF47-12's
+//   sister.
 // - Padding runs of near-identical part numbers, not confirmed: Relcom
 //   FPS-*/FCS-*, TURCK JBBS/JRBS/RSM/RSV/RKM (the "57" cordsets may be
 //   another bus's), MTL F106A and F108A, R. Stahl 9410/9412/9415/9419
@@ -117,7 +125,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1509, u"Fieldbus Inc.",                                        u"200 Series",                                                              u"Development Solutions",                              u"",         u""},
     {1009, u"Emerson Process Management",                           u"2230 Graphical Field Display",                                            u"Other",                                              u"001151",   u"2230"},
     { 748, u"Emerson Process Management",                           u"2410 Tank Hub",                                                           u"Level,Other",                                        u"001151",   u"2410"},
-    {1081, u"ABB Automation Products GmbH",                         u"265DS",                                                                   u"Pressure",                                           u"000320",   u"0011"},
+    {1081, u"ABB Automation Products GmbH",                         u"265DS",                                                                   u"Pressure",                                           u"000320",   u"0089"},
     // slot 10
     {1568, u"ABB Automation Products GmbH",                         u"266DSH",                                                                  u"Pressure",                                           u"000320",   u"0012"},
     {1342, u"Fieldbus Inc.",                                        u"300 Series",                                                              u"Development Solutions",                              u"",         u""},
@@ -500,7 +508,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 648, u"Endress + Hauser",                                     u"Promag 55",                                                               u"Flow",                                               u"452B48",   u"1045"},
     { 587, u"Endress + Hauser",                                     u"Promass 83",                                                              u"Flow",                                               u"452B48",   u"1041"},
     {1264, u"Endress + Hauser",                                     u"Prosonic Flow 93",                                                        u"Flow",                                               u"452B48",   u"1043"},
-    {1280, u"Endress + Hauser",                                     u"Prosonic M",                                                              u"Level",                                              u"452B48",   u"1023"},
+    {1280, u"Endress + Hauser",                                     u"Prosonic M",                                                              u"Level",                                              u"452B48",   u"1011"},
     {1251, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Protos 3400",                                                             u"Analytical",                                         u"000102",   u"3400"},
     {1025, u"Endress + Hauser",                                     u"Prowirl 73",                                                              u"Flow",                                               u"452B48",   u"1042"},
     // slot 360
