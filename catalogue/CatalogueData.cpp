@@ -19,23 +19,23 @@
 //   strings mfr_id_XXXXXX; a public copy is in the GitHub repository
 //   UditHaldiya/FW-SVI-FF-Release3 at FFTokenizer/ddl/standard.dct. The
 //   catalogue tests keep a copy of that list.
-// - A row shows the ID of the company that builds the device, whatever
-//   vendor lists it: Emerson's rows Rosemount 001151, Fisher 005100, Micro
-//   Motion 000310, Rosemount Analytical 524149 (Xmt, 5081, 1066, 6888,
-//   Oxymitter) and CSI 435349 (CSI 9210); Flowserve's AVID and BUSwitch,
-//   like Automax's own rows, Flowserve/Automax 464C4F, the Limitorque MX
-//   Limitorque Corporation's 385885 (the list also holds Limitorque Co.
-//   05E35D; which of the two the MX reports is not confirmed), Logix and
-//   StarPac Flowserve's 464C53; Invensys's FBM228 Foxboro's 385884; the
-//   VEGA-built sensors of Ohmart / VEGA VEGA's 56474B, Ohmart's own GEN2000
-//   000457; Tyco's Westlock-built products Westlock's 574343 (registered
-//   as WTVC); Dresser's FVP110, built by Yokogawa, 594543, and its SVI FF
-//   General Electric's 004745 (from the positioner's own device
-//   description), which GE Sensing's GF868 also carries. Registered under
-//   another spelling: KOSO America as "Rexa, Koso America" 00094B,
-//   ChongQing ChuanYi as CQSIC 000212, Spirax Sarco S.R.L. as SPIRAX SARCO
-//   ITALY 00F302, Ronan Engineering 31FF52 (with the trailing blank the
-//   registry lists).
+// - A row shows the ID of the company that builds the device, whatever vendor
+//   lists it: Emerson's rows Rosemount 001151, Fisher 005100, Micro Motion
+//   000310, Rosemount Analytical 524149 (Xmt, 5081, 1066, 6888, Oxymitter) and
+//   CSI 435349 (CSI 9210); Flowserve's AVID and BUSwitch, like Automax's own
+//   rows, Flowserve/Automax 464C4F, the Limitorque MX Limitorque Corporation's
+//   385885 (the list also holds Limitorque Co. 05E35D; which of the two the MX
+//   reports is not confirmed), Logix and StarPac Flowserve's 464C53
+//   (MANUFAC_ID 0x00464C53, "FLS", in Flowserve's Logix 3400IQ manual FCD
+//   LGENIM3402-00); Invensys's FBM228 Foxboro's 385884; the VEGA-built sensors
+//   of Ohmart / VEGA VEGA's 56474B, Ohmart's own GEN2000 000457; Tyco's
+//   Westlock-built products Westlock's 574343 (registered as WTVC); Dresser's
+//   FVP110, built by Yokogawa, 594543, and its SVI FF General Electric's
+//   004745 (from the positioner's own device description), which GE Sensing's
+//   GF868 also carries. Registered under another spelling: KOSO America as
+//   "Rexa, Koso America" 00094B, ChongQing ChuanYi as CQSIC 000212, Spirax
+//   Sarco S.R.L. as SPIRAX SARCO ITALY 00F302, Ronan Engineering 31FF52 (with
+//   the trailing blank the registry lists).
 // - Two vendor IDs are in no registered list and stand as the product
 //   registry lists the device: Metroval's 000104 (CVM-FF-01, registered
 //   after that dictionary revision) and Sense's "0BDE31 " (Sense's
@@ -57,7 +57,10 @@
 //   Dresser FVP110 0001 and SVI FF 0008; Pepperl+Fuchs FD0-VC-Ex4.FF 0001;
 //   ABB 265DS 0089 (DEV_ID 0003200089 in ABB's manual for connecting the
 //   265/267/269 transmitters to FOUNDATION Fieldbus, IM/265/7/9/ADD/FF-EN);
-//   Endress + Hauser Prosonic M 1011 (from Endress+Hauser's manual).
+//   ABB 266DSH 0007 (device type code 0007hex, manufacturer code 000320hex,
+//   in the FOUNDATION Fieldbus output section of ABB's 266 pressure
+//   transmitter data sheet); Endress + Hauser Prosonic M 1011 (from
+//   Endress+Hauser's manual).
 //   Every other device type is a placeholder (mostly patterned on the
 //   model number); do not use them to look up a device description.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
@@ -71,10 +74,15 @@
 // - Magnetrol's Enhanced Model 705 (software 3.x) stands where the Eclipse
 //   706, launched after 2012, was listed; it keeps the 705's device type.
 // - VEGADIS 61, the external display and adjustment unit of the plics
-//   sensors (an accessory like plicscom), stands where VEGAMET 624, a
-//   controller without a fieldbus version, was listed; it has no fieldbus
-//   interface of its own either, and still waits for a VEGA product of its
-//   type that sorts into its place.
+//   sensors, stands where VEGAMET 624, a controller without a fieldbus
+//   version, was listed; it has no fieldbus interface of its own either,
+//   and still waits for a VEGA product of its type that sorts into its
+//   place (VEGA's fieldbus sensors after "PR-01-S" are level or pressure
+//   sensors). The plicscom display module, likewise without a fieldbus
+//   interface, gave way to the MINITRAC 31 radiometric density and level
+//   sensor, which has a FOUNDATION fieldbus version (VEGA operating
+//   instructions 41782-EN, "MINITRAC 31 - Foundation Fieldbus"); it shows
+//   VEGA's ID and a placeholder device type.
 // - Relcom's redundant FPS-I supply takes FPS-IPM power modules (and
 //   FPS-BLK10 blanks in an empty slot); FCS-MBT is the Megablock
 //   terminator. The other FPS-*/FCS-* part numbers are not confirmed.
@@ -96,13 +104,20 @@
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
 //   the figures shift.
 // - Still listed although launched after 2012 or without a fieldbus version,
-//   for want of such a replacement: mobiLink, GPro 500, Thornton 770MAX
-//   (probably also M800 FF), metsoDNA (a host, typed Other), Yamatake's
-//   AVP302 (HART; its fieldbus sister AVP303 is listed), Moore Industries'
-//   HIM (a HART interface), probably also Moore's TCM and TCS (HART and
-//   Modbus), Buerkert's 8635 (HART and PA) and MTL's MTL838C-MBF (a Modbus
-//   receiver). Doubtful, no fieldbus version confirmed: Endress + Hauser's
-//   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (HART or FoxCom).
+//   for want of such a replacement: mobiLink, GPro 500, Thornton 770MAX,
+//   M800 FF, metsoDNA (a host, typed Other), Yamatake's AVP302 (HART, per
+//   Yamatake's manual CM2-AVP300-2001 and specification SS2-AVP300-0100;
+//   its fieldbus sister AVP303 is listed, and no other Yamatake fieldbus
+//   valve product sorts into its place), Moore
+//   Industries' HIM (a HART interface, so it shows no IDs), probably also
+//   Moore's TCM and TCS (HART and Modbus), Buerkert's 8635 (HART and PA)
+//   and MTL's MTL838C-MBF (a Modbus receiver). GPro 500 and M800 FF (the
+//   M800's manual, 52 121 825, dates from 2015; HART) wait for
+//   Mettler-Toledo fieldbus analysers that sort into their places; none
+//   was found. Doubtful, no fieldbus version confirmed: Endress + Hauser's
+//   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (Foxboro's 8300
+//   Series flowtube specification PSS 1-6F2 B names only 4 to 20 mA,
+//   digital and pulse outputs for it).
 //   Krohne's H250 M9 probably has a fieldbus version but shows no IDs until
 //   one is confirmed. Of Smar's DFI302 power modules DF48 is not confirmed;
 //   the DF63 processor gave way to the DF47-17 barrier, the DF47-12's
@@ -127,7 +142,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 748, u"Emerson Process Management",                           u"2410 Tank Hub",                                                           u"Level,Other",                                        u"001151",   u"2410"},
     {1081, u"ABB Automation Products GmbH",                         u"265DS",                                                                   u"Pressure",                                           u"000320",   u"0089"},
     // slot 10
-    {1568, u"ABB Automation Products GmbH",                         u"266DSH",                                                                  u"Pressure",                                           u"000320",   u"0012"},
+    {1568, u"ABB Automation Products GmbH",                         u"266DSH",                                                                  u"Pressure",                                           u"000320",   u"0007"},
     {1342, u"Fieldbus Inc.",                                        u"300 Series",                                                              u"Development Solutions",                              u"",         u""},
     {1470, u"Belden",                                               u"3076F",                                                                   u"Wiring Components",                                  u"",         u""},
     {1018, u"Belden",                                               u"3077F",                                                                   u"Wiring Components",                                  u"",         u""},
@@ -398,7 +413,7 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1440, u"Smar International Co.",                               u"HI302",                                                                   u"Other",                                              u"000302",   u"0017"},
     {1242, u"Smar International Co.",                               u"HI302-I 8AI+8HART",                                                       u"Linking Device,Converter (Transducer),Other",        u"000302",   u"0015"},
     {1102, u"Smar International Co.",                               u"HI302-N",                                                                 u"Linking Device,Converter (Transducer),Other",        u"000302",   u"0016"},
-    { 809, u"Moore Industries-International, Inc.",                 u"HIM",                                                                     u"Converter (Transducer)",                             u"0007B0",   u"0003"},
+    { 809, u"Moore Industries-International, Inc.",                 u"HIM",                                                                     u"Converter (Transducer)",                             u"",         u""},
     { 726, u"Invensys",                                             u"I/A Series",                                                              u"Host",                                               u"",         u""},
     {1017, u"Foxboro (and Foxboro-Eckardt)",                        u"IAP10",                                                                   u"Pressure",                                           u"385884",   u"0002"},
     // slot 260
@@ -464,10 +479,11 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     {1042, u"Emerson Process Management",                           u"Micro Motion® 2700",                                                      u"Flow",                                               u"000310",   u"2700"},
     {1119, u"Endress + Hauser",                                     u"Micropilot M",                                                            u"Level",                                              u"452B48",   u"1021"},
     { 767, u"Endress + Hauser",                                     u"Micropilot S",                                                            u"Level",                                              u"452B48",   u"1022"},
+    {1306, u"VEGA Grieshaber KG",                                   u"MINITRAC 31",                                                             u"Other",                                              u"56474B",   u"0017"},
     {1206, u"MORGAN KOREA LTD.",                                    u"MK-FF Positioner",                                                        u"Final Control Element",                              u"000106",   u"01"},
     { 667, u"ISE-Magtech",                                          u"MLT Magnetostrictive Level Transmitter",                                  u"Level",                                              u"000108",   u"0001"},
-    {1438, u"Softing AG",                                           u"mobiLink",                                                                u"Test Equipment",                                     u"",         u""},
     // slot 320
+    {1438, u"Softing AG",                                           u"mobiLink",                                                                u"Test Equipment",                                     u"",         u""},
     { 887, u"K-TEK",                                                u"MT5000",                                                                  u"Level",                                              u"000101",   u"5000"},
     { 660, u"K-TEK",                                                u"MT5100",                                                                  u"Level",                                              u"000101",   u"5100"},
     { 999, u"MTL Instruments",                                      u"MTL5995",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
@@ -477,8 +493,8 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 717, u"Microcyber Inc. (Shenyang Bowei)",                     u"NCS-PT105II",                                                             u"Pressure",                                           u"000105",   u"0106"},
     {1493, u"Microcyber Inc. (Shenyang Bowei)",                     u"NCS-TT105",                                                               u"Temperature",                                        u"000105",   u"0105"},
     { 845, u"Microcyber Inc. (Shenyang Bowei)",                     u"NCS-VP",                                                                  u"Final Control Element",                              u"000105",   u"0107"},
-    {1298, u"Metso Automation",                                     u"ND9100F",                                                                 u"Final Control Element",                              u"000E05",   u"9100"},
     // slot 330
+    {1298, u"Metso Automation",                                     u"ND9100F",                                                                 u"Final Control Element",                              u"000E05",   u"9100"},
     {1049, u"Metso Automation",                                     u"ND9200F",                                                                 u"Final Control Element",                              u"000E05",   u"9200"},
     {1288, u"Metso Automation",                                     u"ND9300F",                                                                 u"Final Control Element",                              u"000E05",   u"9300"},
     {1272, u"National Instruments",                                 u"NI-FBUS Communications Manager",                                          u"Development Solutions",                              u"",         u""},
@@ -488,15 +504,14 @@ constexpr std::array<CatalogueRow, 520> rows = {{
     { 735, u"Krohne Messtechnik GmbH",                              u"OPTIFLEX 1300 C",                                                         u"Level",                                              u"00012C",   u"1300"},
     {1100, u"Krohne Messtechnik GmbH",                              u"OPTIFLUX 2300 C",                                                         u"Flow",                                               u"00012C",   u"3400"},
     { 620, u"Krohne Messtechnik GmbH",                              u"OPTIFLUX 4300",                                                           u"Flow",                                               u"00012C",   u"4300"},
-    {1234, u"Krohne Messtechnik GmbH",                              u"OPTIMASS 7300",                                                           u"Flow,Other",                                         u"00012C",   u"7301"},
     // slot 340
+    {1234, u"Krohne Messtechnik GmbH",                              u"OPTIMASS 7300",                                                           u"Flow,Other",                                         u"00012C",   u"7301"},
     {1128, u"Krohne Messtechnik GmbH",                              u"OPTIWAVE 7300 C",                                                         u"Level",                                              u"00012C",   u"7300"},
     { 847, u"Emerson Process Management",                           u"Oxymitter 4000",                                                          u"Analytical",                                         u"524149",   u"4000"},
     {1406, u"National Instruments",                                 u"PCI-FBUS/2",                                                              u"Development Solutions",                              u"",         u""},
     {1227, u"National Instruments",                                 u"PCMCIA-FBUS/2",                                                           u"Development Solutions",                              u"",         u""},
     {1273, u"ChongQing ChuanYi Automation Co., Ltd.",               u"PDS-FF Pressure Transmitter",                                             u"Pressure",                                           u"000212",   u"0001"},
     {1317, u"Yokogawa Electric Corporation",                        u"PH202",                                                                   u"Analytical",                                         u"594543",   u"0830"},
-    {1306, u"VEGA Grieshaber KG",                                   u"plicscom",                                                                u"Other",                                              u"",         u""},
     {1343, u"Draeger Safety AG&Co. KGaA",                           u"Polytron 7000",                                                           u"Analytical",                                         u"",         u""},
     {1375, u"Fieldbus International",                               u"Portable Segment Checker",                                                u"Test Equipment",                                     u"",         u""},
     { 869, u"TURCK",                                                u"Power Tee",                                                               u"Wiring Components",                                  u"",         u""},
