@@ -3,11 +3,15 @@
 #
 #   lookup-test.sh <velmorra> <artifact-dir> <registry-host>
 #
-# Starts the program under Xvfb with a stand-in `xdg-open` first on PATH,
-# clicks the (still empty) link label, types a model into the model box,
-# clicks the first result row and then the link label, and checks that the
-# stand-in was run once, with the device's registry address as its only
-# argument. A screenshot of the window is kept in <artifact-dir>.
+# Starts the program under Xvfb with a stand-in `xdg-open` first on PATH
+# and checks that it opens at its design client size. Then clicks the
+# (still empty) link label, types a model into the model box, clicks the
+# first result row and then the link label: the stand-in must have been
+# run once, with that device's registry address as its only argument.
+# Clear then lists the whole catalogue again: its first row opens the
+# first device's address; End moves to the last row without changing the
+# label, and a click on that row opens the last device's. A screenshot of
+# the window is kept in <artifact-dir>.
 set -euo pipefail
 
 program=$1
@@ -15,18 +19,24 @@ artifacts=$2
 host=$3
 title="Velmorra - by Quindrel"
 model="1757-FFLD"
-expected="http://${host}/index.php?option=com_mtree&task=viewlink&link_id=902&ffbstatus=Registered&Itemid=324"
-
-# Positions in the client area, from the design layout at 96 dpi (15 twips
-# a pixel): the model box at 1560,720; the link label at 1560,2640; the
-# list at 120,3120 whose first row sits below a header of 16-22 pixels and
-# is at least 13 high, so y = 208 + 25 hits it.
-model_box=(124 57)
-link_label=(124 184)
-first_row=(60 233)
+address() {
+    echo "http://${host}/index.php?option=com_mtree&task=viewlink&link_id=$1&ffbstatus=Registered&Itemid=324"
+}
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
 xs_trap
+
+# Spots in the client area, in twips from the design layout: inside the
+# model box (1560,720), the link label (1560,2640) and the Clear button
+# (8520,240); the list starts at 3120, and its first row sits below a
+# header of 16-22 pixels at 96 dpi and is at least 13 high.
+click_twips() {
+    xs_click "$(xs_px "$1")" "$(xs_px "$2")"
+}
+model_box=(1860 855)
+link_label=(1860 2760)
+clear_button=(8880 1380)
+first_row=(900 3495)
 
 [[ -x $program ]] || xs_fail "no program at $program"
 xs_start_server 1024x768x24
@@ -43,38 +53,83 @@ mv "\$out.tmp" "\$out"
 STUB
 chmod +x "$tmp/bin/xdg-open"
 
+# Clicks the link label and waits for the stand-in's one run, which must
+# have opened exactly the given address.
+expect_opened() {
+    local expected=$1 i runs got
+    click_twips "${link_label[@]}"
+    for ((i = 0; i < XS_WAIT_SECONDS * 10; i++)); do
+        compgen -G "$tmp/opened/run.??????" >/dev/null && break
+        xs_alive
+        sleep 0.1
+    done
+    # A round trip through the program's window: anything it was about to
+    # open from an earlier click would have been started by now.
+    xdotool getwindowgeometry "$win" >/dev/null
+    sleep 0.5
+    runs=("$tmp"/opened/run.??????)
+    [[ -e ${runs[0]} ]] || xs_fail "xdg-open was not run within ${XS_WAIT_SECONDS}s"
+    ((${#runs[@]} == 1)) || xs_fail "xdg-open ran ${#runs[@]} times: $(cat "${runs[@]}")"
+    mapfile -t got <"${runs[0]}"
+    rm "${runs[0]}"
+    [[ ${got[0]} == 1 ]] || xs_fail "xdg-open got ${got[0]} arguments: ${got[*]:1}"
+    [[ ${got[1]} == "$expected" ]] || xs_fail "opened '${got[1]}', expected '$expected'"
+    echo "opened $expected"
+}
+
+# The y of the middle of the lowest highlighted row: the lowest run of
+# strongly coloured pixels in a pixel column of the window through the
+# Model column, right of short model names (the rows are white or grey).
+highlighted_row_y() {
+    local x height
+    x=$(xs_px 4500)
+    height=$(xwininfo -id "$win" | awk '/^  Height:/ {print $2}')
+    import -window "$win" -crop "1x${height}+${x}+0" -depth 8 txt:- |
+        awk -v top="$(xs_px 3120)" '
+            NR > 1 {
+                split($0, at, /[,:]/); y = at[2] + 0
+                c = $0; sub(/^[^(]*\(/, "", c); split(c, v, /[,)]/)
+                hi = v[1] + 0; lo = hi
+                for (i = 2; i <= 3; i++) { hi = v[i] > hi ? v[i] + 0 : hi; lo = v[i] < lo ? v[i] + 0 : lo }
+                if (y >= top && hi - lo > 60) { if (y != last + 1) first = y; last = y }
+            }
+            END { if (last) print int((first + last) / 2) }'
+}
+
 xs_start_app PATH="$tmp/bin:/usr/bin:/bin" "$program"
 xs_find_window "$title"
 xs_alive
 win=$XS_WIN
+xs_settle_window
 xs_focus_window
 
-# The label is empty after start-up: a click on it opens nothing.
-xs_click "${link_label[@]}"
-xs_click "${model_box[@]}"
+read -r width height < <(xwininfo -id "$win" | awk '/^  Width:/ {w=$2} /^  Height:/ {print w, $2}')
+want_w=$(xs_px 9420) want_h=$(xs_px 6915)
+((width - want_w <= 1 && want_w - width <= 1 && height - want_h <= 1 && want_h - height <= 1)) ||
+    xs_fail "window opened at ${width}x${height}, not ${want_w}x${want_h} (the design client size)"
+echo "client size ${width}x${height} at ${WINE_LOGPIXELS:-96} dpi"
+
+# The label is empty after start-up: a click on it opens nothing, which
+# the first expected run below checks (exactly one run).
+click_twips "${link_label[@]}"
+click_twips "${model_box[@]}"
 xdotool type --delay 20 "$model"
 # X delivers these in order and the program filters inside each key event,
 # so the row is clicked only after the list holds the typed model's rows.
-xs_click "${first_row[@]}"
-xs_click "${link_label[@]}"
+click_twips "${first_row[@]}"
+expect_opened "$(address 902)"
 
-for ((i = 0; i < XS_WAIT_SECONDS * 10; i++)); do
-    compgen -G "$tmp/opened/run.??????" >/dev/null && break
-    xs_alive
-    sleep 0.1
-done
-# A round trip through the program's window: anything it was about to open
-# from the earlier click would have been started by now.
-xdotool getwindowgeometry "$win" >/dev/null
+click_twips "${clear_button[@]}"
+click_twips "${first_row[@]}"
+expect_opened "$(address 604)"
+xdotool key End
+sleep 0.5
+expect_opened "$(address 604)"
+y=$(highlighted_row_y)
+[[ -n $y ]] || xs_fail "no highlighted row after End"
+xs_click "$(xs_px 900)" "$y"
+expect_opened "$(address 574)"
+
 import -window "$win" "$artifacts/e2e-lookup.png" || echo "warning: no screenshot" >&2
-
-runs=("$tmp"/opened/run.??????)
-[[ -e ${runs[0]} ]] || xs_fail "xdg-open was not run within ${XS_WAIT_SECONDS}s"
-((${#runs[@]} == 1)) || xs_fail "xdg-open ran ${#runs[@]} times: $(cat "${runs[@]}")"
-mapfile -t got <"${runs[0]}"
-[[ ${got[0]} == 1 ]] || xs_fail "xdg-open got ${got[0]} arguments: ${got[*]:1}"
-[[ ${got[1]} == "$expected" ]] || xs_fail "opened '${got[1]}', expected '$expected'"
 xs_alive
-
-echo "opened $expected"
 echo "screenshot: $artifacts/e2e-lookup.png"
