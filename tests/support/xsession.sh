@@ -13,7 +13,8 @@
 #   xs_have_wm                succeed when a window manager runs
 #   xs_start_app [VAR=value...] <program> [args...]
 #                             start the program in an empty environment
-#                             (plus the given variables), set XS_APP_PID
+#                             (plus the given variables), set XS_APP_PID;
+#                             with XS_WINE set, through that Wine launcher
 #   xs_alive                  fail unless the program still runs
 #   xs_find_window <title>    wait for the program's visible window, set XS_WIN
 #   xs_settle_window          wait until the window's size stops changing
@@ -22,6 +23,8 @@
 #                             pixels (0 0 0 0 without a window manager)
 #   xs_focus_window           give the window the keyboard focus
 #   xs_click <x> <y>          left click at a spot of the window's client area
+#   xs_px <twips>             a length in twips as pixels of the program's
+#                             screen: 96 dpi, or Wine's WINE_LOGPIXELS
 #   xs_stop_app               stop the program started last
 #   xs_cleanup                stop the program and the server
 #
@@ -131,7 +134,20 @@ xs_start_wm() {
 }
 
 xs_start_app() {
+    local vars=() wine=() v
     xs_make_tmp
+    while [[ $1 =~ ^[A-Za-z_][A-Za-z0-9_]*= ]]; do
+        vars+=("$1")
+        shift
+    done
+    # A Windows program runs through the Wine launcher, which gets the
+    # WINE* variables of this session.
+    if [[ -n ${XS_WINE:-} ]]; then
+        for v in $(compgen -e | grep '^WINE'); do
+            vars+=("$v=${!v}")
+        done
+        wine=("$XS_WINE")
+    fi
     # No session bus, no desktop settings, no scaling unless asked for:
     # every run starts the same way. Sanitizer settings pass through.
     env -i PATH=/usr/bin:/bin HOME="$XS_TMP/home" DISPLAY="$DISPLAY" \
@@ -139,7 +155,7 @@ xs_start_app() {
         QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 \
         ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
         ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-        "$@" >>"$XS_TMP/app.log" 2>&1 &
+        "${vars[@]}" "${wine[@]}" "$@" >>"$XS_TMP/app.log" 2>&1 &
     XS_APP_PID=$!
 }
 
@@ -217,6 +233,11 @@ xs_focus_window() {
 
 xs_click() {
     xdotool mousemove --window "$XS_WIN" "$1" "$2" click --delay 0 1
+}
+
+xs_px() {
+    local dpi=${WINE_LOGPIXELS:-96}
+    echo $((($1 * dpi + 720) / 1440))
 }
 
 xs_stop_app() {
