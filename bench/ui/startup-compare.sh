@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Start-up figures of the program against three baselines, on one virtual
+# Start-up figures of the program against four baselines, on one virtual
 # X server: a bare Qt window, the same window with a stock table view of
-# 520 rows and one text box (bare_window --table), and with one of each
-# standard control the program uses (bare_window --widgets).
+# 520 rows and one text box (bare_window --table), with one of each
+# standard control the program uses (bare_window --widgets), and with the
+# program's own fourteen controls built from stock Qt parts
+# (bare_window --same-controls), the one the program should match.
 #
 #   startup-compare.sh <velmorra> <bare_window> [runs]
 #
 # For each run, the time from starting the process until its window is
 # mapped, and its peak resident memory (VmHWM) once the window is up. Runs
-# alternate between the four; medians are printed.
+# alternate between the five; medians are printed.
 set -euo pipefail
 
 program=$1
@@ -60,38 +62,39 @@ measure() {
 
 median() { sort -n | awk '{v[NR] = $1} END {printf "%d\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
+# The baselines, each a bare_window mode ("" for the bare window).
+names=(bare table widgets same)
+declare -A mode=([bare]="" [table]=--table [widgets]=--widgets [same]=--same-controls)
+declare -A label=([bare]="bare Qt window" [table]="table and text box"
+    [widgets]="standard controls" [same]="same controls, stock Qt")
+run_one() {
+    if [[ $1 == program ]]; then
+        measure "$program"
+    else
+        measure "$bare" ${mode[$1]:+"${mode[$1]}"}
+    fi
+}
+
 # One unmeasured start of each warms the file cache.
-measure "$program" >/dev/null
-measure "$bare" >/dev/null
-measure "$bare" --widgets >/dev/null
-measure "$bare" --table >/dev/null
-: >"$tmp/program.txt"
-: >"$tmp/bare.txt"
-: >"$tmp/widgets.txt"
-: >"$tmp/table.txt"
+for n in program "${names[@]}"; do
+    run_one "$n" >/dev/null
+    : >"$tmp/$n.txt"
+done
 for ((r = 0; r < runs; r++)); do
-    measure "$program" >>"$tmp/program.txt"
-    measure "$bare" >>"$tmp/bare.txt"
-    measure "$bare" --table >>"$tmp/table.txt"
-    measure "$bare" --widgets >>"$tmp/widgets.txt"
+    for n in program "${names[@]}"; do
+        run_one "$n" >>"$tmp/$n.txt"
+    done
 done
 
 column_median() { cut -d' ' -f"$2" "$tmp/$1.txt" | median; }
-p_map=$(column_median program 1)
-b_map=$(column_median bare 1)
-w_map=$(column_median widgets 1)
-t_map=$(column_median table 1)
-p_mem=$(column_median program 2)
-b_mem=$(column_median bare 2)
-w_mem=$(column_median widgets 2)
-t_mem=$(column_median table 2)
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
-echo "runs: $runs each"
-echo "time to mapped window, median: velmorra $((p_map / 1000)) ms," \
-    "bare Qt window $((b_map / 1000)) ms (ratio $(ratio "$p_map" "$b_map")),"
-echo "    table and text box $((t_map / 1000)) ms (ratio $(ratio "$p_map" "$t_map"))," \
-    "standard controls $((w_map / 1000)) ms (ratio $(ratio "$p_map" "$w_map"))"
-echo "peak resident memory, median: velmorra $p_mem kB," \
-    "bare Qt window $b_mem kB (difference $((p_mem - b_mem)) kB),"
-echo "    table and text box $t_mem kB (difference $((p_mem - t_mem)) kB)," \
-    "standard controls $w_mem kB (difference $((p_mem - w_mem)) kB)"
+p_map=$(column_median program 1)
+p_mem=$(column_median program 2)
+echo "runs: $runs each, medians"
+echo "velmorra: mapped after $((p_map / 1000)) ms, peak resident memory $p_mem kB"
+for n in same bare table widgets; do
+    map=$(column_median "$n" 1)
+    mem=$(column_median "$n" 2)
+    echo "  against ${label[$n]}: $((map / 1000)) ms (velmorra $(ratio "$p_map" "$map")x)," \
+        "$mem kB (velmorra $((p_mem - mem)) kB more)"
+done
