@@ -5,19 +5,27 @@
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
+#include "ui/icons/WindowIconPixels.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Only the sizes a title bar or task switcher shows: X11 copies every size
+// into the window's icon property, and desktops take the large ones from
+// the installed SVG. The pixels are compiled in, so nothing is decoded.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(u":/velmorra/icons/velmorra-%1.png"_s.arg(size), QSize(size, size));
+    for (const IconPixels &image : windowIconPixels())
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(image.argb),
+                                                 image.size, image.size,
+                                                 QImage::Format_ARGB32)));
     return icon;
 }
 
