@@ -2,6 +2,7 @@
 
 #include "catalogue/PickLists.h"
 #include "search/ResultsBinding.h"
+#include "ui/FormFont.h"
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
@@ -37,11 +38,15 @@ Form1::Form1(QWidget *parent)
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Velmorra - by Quindrel"_s);
     setWindowIcon(programIcon());
+    // The controls are built in the window's font, so none is laid out in
+    // the default font first, and that font is never loaded.
+    const QFont font = formFont();
+    setFont(font);
     createControls();
     m_search = std::make_unique<const ResultsBinding>(
         m_catalogue, ResultsBinding::Controls{*ComboVendor, *ComboType, *TextModel, *TextVendorID,
                                               *TextModelID, *ListView1, *LabelUrl});
-    applyFonts();
+    applyFonts(font);
     applyDesignGeometry();
     setUpFocusOrder();
     setUpAccessibility();

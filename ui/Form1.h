@@ -75,7 +75,7 @@ protected:
 private:
     // Form1Controls.cpp
     void createControls();
-    void applyFonts();
+    void applyFonts(const QFont &font);
     void applyDesignGeometry();
     void setUpFocusOrder();
     void setUpAccessibility();

@@ -60,15 +60,13 @@ void Form1::createControls()
     CommandClear->setDefault(false);
 }
 
-void Form1::applyFonts()
+void Form1::applyFonts(const QFont &font)
 {
     // Set on each control rather than inherited, so a style's own font for
     // a kind of widget cannot win.
-    const QFont font = formFont();
-    setFont(font);
     for (QWidget *control : findChildren<QWidget *>())
         control->setFont(font);
-    LabelUrl->setFont(linkFont());
+    LabelUrl->setFont(linkFont(font));
 }
 
 void Form1::applyDesignGeometry()

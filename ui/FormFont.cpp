@@ -18,9 +18,9 @@ QFont formFont()
     return font;
 }
 
-QFont linkFont()
+QFont linkFont(const QFont &formFont)
 {
-    QFont font = formFont();
+    QFont font = formFont;
     font.setUnderline(true);
     return font;
 }

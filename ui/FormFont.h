@@ -7,4 +7,4 @@ class QFont;
 QFont formFont();
 
 // The link label's font: the window's font, underlined, normal weight.
-QFont linkFont();
+QFont linkFont(const QFont &formFont);
