@@ -31,6 +31,13 @@ DeviceRecord &DeviceCatalogue::slot(qsizetype index)
 
 namespace {
 
+// The compiled-in texts last as long as the program, so a record refers to
+// them instead of holding a copy; a change to a field copies it first.
+QString constantText(QStringView text)
+{
+    return QString::fromRawData(text.data(), text.size());
+}
+
 void fillSlots(DeviceCatalogue &catalogue, qsizetype first, qsizetype end)
 {
     const auto rows = builtInCatalogueRows();
@@ -38,11 +45,11 @@ void fillSlots(DeviceCatalogue &catalogue, qsizetype first, qsizetype end)
         const CatalogueRow &row = rows[std::size_t(i)];
         DeviceRecord &record = catalogue.slot(i);
         record.LinkID = QString::number(row.linkId);
-        record.Vendor = row.vendor.toString();
-        record.Model = row.model.toString();
-        record.Type = row.type.toString();
-        record.VendorID = row.vendorId.toString();
-        record.ModelID = row.modelId.toString();
+        record.Vendor = constantText(row.vendor);
+        record.Model = constantText(row.model);
+        record.Type = constantText(row.type);
+        record.VendorID = constantText(row.vendorId);
+        record.ModelID = constantText(row.modelId);
     }
 }
 
