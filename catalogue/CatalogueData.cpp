@@ -128,8 +128,19 @@
 //   order codes, Phoenix Contact FB-*SP segment protectors.
 namespace {
 
+// The rows as written, read only while compiling.
+struct SourceRow
+{
+    qint16 linkId;
+    QStringView vendor;
+    QStringView model;
+    QStringView type;
+    QStringView vendorId;
+    QStringView modelId;
+};
+
 // clang-format off
-constexpr std::array<CatalogueRow, 520> rows = {{
+constexpr std::array<SourceRow, 520> source = {{
     // slot 0
     { 604, u"Fieldbus Inc.",                                        u"100 Series",                                                              u"Development Solutions",                              u"",         u""},
     { 902, u"Rockwell Automation",                                  u"1757-FFLD",                                                               u"Linking Device",                                     u"00014D",   u"0008"},
@@ -705,9 +716,51 @@ constexpr std::array<CatalogueRow, 520> rows = {{
 }};
 // clang-format on
 
+constexpr std::size_t textLength()
+{
+    std::size_t length = 0;
+    for (const SourceRow &row : source)
+        length += std::size_t(row.vendor.size() + row.model.size() + row.type.size()
+                              + row.vendorId.size() + row.modelId.size());
+    return length;
+}
+
+static_assert(textLength() <= 0xFFFF, "a text's place must fit its 16 bits");
+
+struct PackedCatalogue
+{
+    std::array<char16_t, textLength()> text{};
+    std::array<CatalogueRow, 520> rows{};
+};
+
+constexpr PackedCatalogue pack()
+{
+    PackedCatalogue packed;
+    std::size_t end = 0;
+    const auto place = [&packed, &end](QStringView text) {
+        const CatalogueText placed{quint16(end), quint16(text.size())};
+        for (qsizetype i = 0; i < text.size(); ++i)
+            packed.text[end++] = text.utf16()[i];
+        return placed;
+    };
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const SourceRow &row = source[i];
+        packed.rows[i] = {row.linkId,        place(row.vendor),   place(row.model),
+                          place(row.type),   place(row.vendorId), place(row.modelId)};
+    }
+    return packed;
+}
+
+constexpr PackedCatalogue packed = pack();
+
 } // namespace
+
+QStringView CatalogueText::view() const
+{
+    return QStringView(packed.text.data() + offset, size);
+}
 
 std::span<const CatalogueRow> builtInCatalogueRows()
 {
-    return rows;
+    return packed.rows;
 }

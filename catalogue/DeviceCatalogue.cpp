@@ -33,9 +33,10 @@ namespace {
 
 // The compiled-in texts last as long as the program, so a record refers to
 // them instead of holding a copy; a change to a field copies it first.
-QString constantText(QStringView text)
+QString constantText(CatalogueText text)
 {
-    return QString::fromRawData(text.data(), text.size());
+    const QStringView view = text.view();
+    return QString::fromRawData(view.data(), view.size());
 }
 
 void fillSlots(DeviceCatalogue &catalogue, qsizetype first, qsizetype end)
