@@ -9,8 +9,10 @@
 #   startup-compare.sh <velmorra> <bare_window> [runs]
 #
 # For each run, the time from starting the process until its window is
-# mapped, and its peak resident memory (VmHWM) once the window is up. Runs
-# alternate between the five; medians are printed.
+# mapped, the processor time the process had used by then (from
+# /proc/<pid>/schedstat, which other load on the machine barely moves), and
+# its peak resident memory (VmHWM) once the window is up. Runs alternate
+# between the five; medians are printed.
 set -euo pipefail
 
 program=$1
@@ -32,11 +34,12 @@ tmp=$XS_TMP
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
-# Prints "<microseconds to map> <peak kB>" for one start of a command. The map is
+# Prints "<microseconds to map> <peak kB> <processor microseconds>" for one
+# start of a command. The map is
 # seen through one listening client (xev on the root window), so no
 # polling connections load the server while the program starts.
 measure() {
-    local exe=$1 start hwm mapped
+    local exe=$1 start hwm mapped cpu
     xev -root -event substructure >"$tmp/xev.log" 2>&1 &
     xev_pid=$!
     sleep 0.3
@@ -48,6 +51,7 @@ measure() {
         sleep 0.002
     done
     mapped=$(($(now_us) - start))
+    cpu=$(awk '{printf "%d", $1 / 1000}' "/proc/$XS_APP_PID/schedstat")
     kill "$xev_pid"
     wait "$xev_pid" 2>/dev/null || true
     xev_pid=""
@@ -57,7 +61,7 @@ measure() {
     xs_stop_app
     # One run's messages at a time, for the failure report.
     : >"$tmp/app.log"
-    echo "$mapped $hwm"
+    echo "$mapped $hwm $cpu"
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {printf "%d\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -90,11 +94,15 @@ column_median() { cut -d' ' -f"$2" "$tmp/$1.txt" | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 p_map=$(column_median program 1)
 p_mem=$(column_median program 2)
+p_cpu=$(column_median program 3)
 echo "runs: $runs each, medians"
-echo "velmorra: mapped after $((p_map / 1000)) ms, peak resident memory $p_mem kB"
+echo "velmorra: mapped after $((p_map / 1000)) ms, $((p_cpu / 1000)) ms of processor time;" \
+    "peak resident memory $p_mem kB"
 for n in same bare table widgets; do
     map=$(column_median "$n" 1)
     mem=$(column_median "$n" 2)
+    cpu=$(column_median "$n" 3)
     echo "  against ${label[$n]}: $((map / 1000)) ms (velmorra $(ratio "$p_map" "$map")x)," \
+        "$((cpu / 1000)) ms of processor time (velmorra $(ratio "$p_cpu" "$cpu")x)," \
         "$mem kB (velmorra $((p_mem - mem)) kB more)"
 done
