@@ -39,7 +39,7 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(u"Velmorra - by Quindrel"_s);
     setWindowIcon(programIcon());
     // The controls are built in the window's font, so none is laid out in
-    // the default font first, and that font is never loaded.
+    // the default font first and then again in this one.
     const QFont font = formFont();
     setFont(font);
     createControls();
