@@ -432,7 +432,7 @@ void TestCatalogueFigures::figures_data()
 {
     QTest::addColumn<QString>("expected");
     const auto row = [](const QString &figure, const QString &expected) {
-        QTest::newRow(qPrintable(figure)) << expected;
+        QTest::newRow(qUtf8Printable(figure)) << expected;
     };
     const auto count = [&row](const QString &figure, qsizetype n) { row(figure, QString::number(n)); };
 

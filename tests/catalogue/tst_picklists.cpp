@@ -118,7 +118,7 @@ void TestPickLists::vendorChoiceSelectsExactlyItsRows_data()
 {
     QTest::addColumn<QString>("vendor");
     for (QStringView name : vendorPickList())
-        QTest::newRow(qPrintable(name.toString())) << name.toString();
+        QTest::newRow(qUtf8Printable(name.toString())) << name.toString();
 }
 
 void TestPickLists::vendorChoiceSelectsExactlyItsRows()
@@ -139,7 +139,7 @@ void TestPickLists::typeChoiceSelectsExactlyItsRows_data()
 {
     QTest::addColumn<QString>("type");
     for (QStringView name : typePickList())
-        QTest::newRow(qPrintable(name.toString())) << name.toString();
+        QTest::newRow(qUtf8Printable(name.toString())) << name.toString();
 }
 
 void TestPickLists::typeChoiceSelectsExactlyItsRows()
