@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,6 +223,8 @@ void TestFormStartup::fontEverywhere()
     const QString family = QFontDatabase::hasFamily(designFace)
         ? designFace
         : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    qInfo("window font: %s, drawn with %s", qUtf8Printable(family),
+          qUtf8Printable(QFontInfo(m_form->TextModel->font()).family()));
     QList<QWidget *> controls = m_form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     controls.append(m_form->ListView1->horizontalHeader());
     for (const QWidget *w : std::as_const(controls)) {
