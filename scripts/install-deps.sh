@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test the program.
-# Safe to re-run: only missing packages are installed.
+# Installs the Debian packages needed to build, run and test the program;
+# with the argument `windows`, those needed to build it for Windows and to
+# test it under Wine instead. Safe to re-run: only missing packages are
+# installed.
 set -euo pipefail
 
 packages=(
@@ -19,6 +21,16 @@ packages=(
     # packaging and its validators
     dpkg-dev file desktop-file-utils appstream
 )
+if [[ ${1:-} == windows ]]; then
+    packages=(
+        # Qt's host tools for the cross build, and the build itself
+        cmake ninja-build qt6-base-dev g++-mingw-w64-x86-64-posix dpkg-dev
+        # the tests under Wine, on a virtual X server with real input
+        wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
+        # the installer
+        nsis
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,15 +39,32 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
+updated=0
+
+# Qt for Windows is built from Debian's source package: apt needs the
+# source lists of the archives it already uses.
+if [[ ${1:-} == windows ]] && ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d; then
+    echo "Adding Debian's source lists"
+    if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/velmorra-deb-src.sources >/dev/null
+    else
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+            "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/velmorra-deb-src.list >/dev/null
+    fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    updated=1
+fi
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+((updated)) || "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

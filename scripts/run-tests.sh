@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite:
-# the normal build, the sanitizer build and the fuzzers.
+# the normal build, the sanitizer build, the fuzzers, and the Windows build
+# under Wine (which builds Qt for Windows once, into a cache outside the
+# checkout).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,3 +27,6 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 stage "fuzz (bounded runs)"
 ctest --preset fuzz
+
+stage "windows (cross build, tests under Wine, packages)"
+bash scripts/build-windows.sh
