@@ -25,7 +25,7 @@ function(velmorra_wine_qtest name gui)
         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/qtest-in-session.sh $<TARGET_FILE:${name}>)
     set_tests_properties(${name}_winplatform PROPERTIES
         FIXTURES_REQUIRED wine LABELS "widgets;windows" TIMEOUT 600
-        ENVIRONMENT "XS_WINE=${VELMORRA_WINE_RUN};${VELMORRA_WINE_ENV};WINEPATH=${VELMORRA_WINE_PATH};QT_FORCE_STDERR_LOGGING=1")
+        ENVIRONMENT "XS_WINE=${VELMORRA_WINE_RUN};${VELMORRA_WINE_ENV};WINEPATH=${VELMORRA_WINE_PATH};WINEQT_FORCE_STDERR_LOGGING=1")
 endfunction()
 
 # An X end-to-end script on the installed velmorra.exe, at Wine's 96 and
