@@ -33,6 +33,7 @@ if [[ ! -f $qt/.complete ]]; then
     echo "Qt built in $((SECONDS - start)) s, $(du -sh "$qt" | cut -f1) installed"
 fi
 export VELMORRA_WINDOWS_QT=$qt
+echo "Qt for Windows: $qt"
 
 stage "build (windows)"
 cmake --preset windows
