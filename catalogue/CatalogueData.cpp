@@ -106,7 +106,7 @@
 // - Still listed although launched after 2012 or without a fieldbus version,
 //   for want of such a replacement: mobiLink, GPro 500, Thornton 770MAX,
 //   M800 FF, metsoDNA (a host, typed Other), Yamatake's AVP302 (HART, per
-//   Yamatake's manual CM2-AVP300-2001 and specification SS2-AVP300-0100;
+//   Yamatake's manual CM2-AVP300-2001 and data sheet SS2-AVP300-0100;
 //   its fieldbus sister AVP303 is listed, and no other Yamatake fieldbus
 //   valve product sorts into its place), Moore
 //   Industries' HIM (a HART interface, so it shows no IDs), probably also
@@ -116,7 +116,7 @@
 //   Mettler-Toledo fieldbus analysers that sort into their places; none
 //   was found. Doubtful, no fieldbus version confirmed: Endress + Hauser's
 //   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (Foxboro's 8300
-//   Series flowtube specification PSS 1-6F2 B names only 4 to 20 mA,
+//   Series flowtube data sheet PSS 1-6F2 B names only 4 to 20 mA,
 //   digital and pulse outputs for it).
 //   Krohne's H250 M9 probably has a fieldbus version but shows no IDs until
 //   one is confirmed. Of Smar's DFI302 power modules DF48 is not confirmed;
