@@ -6,12 +6,12 @@
 #include "ui/LinkLabel.h"
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
-#include "ui/icons/WindowIconPixels.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QResource>
 
 using namespace Qt::StringLiterals;
 
@@ -19,14 +19,16 @@ namespace {
 
 // Only the sizes a title bar or task switcher shows: X11 copies every size
 // into the window's icon property, and desktops take the large ones from
-// the installed SVG. The pixels are compiled in, so nothing is decoded.
+// the installed SVG. The pixels lie uncompressed in the resources, so the
+// images use them in place and nothing is decoded.
 QIcon programIcon()
 {
     QIcon icon;
-    for (const IconPixels &image : windowIconPixels())
-        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(image.argb),
-                                                 image.size, image.size,
-                                                 QImage::Format_ARGB32)));
+    for (int size : {16, 24, 32, 48, 64}) {
+        const QResource pixels(u":/velmorra/icons/velmorra-%1.rgba"_s.arg(size));
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
+    }
     return icon;
 }
 
