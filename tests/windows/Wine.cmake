@@ -15,7 +15,8 @@ set(VELMORRA_WINE_PATH "Z:$<TARGET_FILE_DIR:Qt6::Core>")
 
 # A QtTest program: in the shared prefix; a widget test also a second time
 # on Qt's windows platform under Xvfb (<name>_winplatform), where Wine
-# gives it real Windows windows, frames and input.
+# gives it real Windows windows and input (their frames are left to an X
+# window manager, and there is none: Qt sees a caption bar alone).
 function(velmorra_wine_qtest name gui)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
     if(NOT gui)
