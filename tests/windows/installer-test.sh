@@ -50,11 +50,15 @@ xs_find_window "$title"
 echo "the installed program shows its window"
 xs_stop_app
 
-# The uninstaller copies itself away and runs from there: wait for it.
+# The uninstaller copies itself away and runs from there, removing the
+# folder before the Start-menu entry and the registry key: wait for all.
+uninstalled() {
+    [[ ! -e $folder && ! -e $menu ]] && ! wine reg query "$uninstall_key" >/dev/null 2>&1
+}
 wine "$folder/Uninstall.exe" /S
-for ((i = 0; i < XS_WAIT_SECONDS * 10; i++)); do
-    [[ -e $folder ]] || break
-    sleep 0.1
+for ((i = 0; i < XS_WAIT_SECONDS * 2; i++)); do
+    uninstalled && break
+    sleep 0.5
 done
 [[ ! -e $folder ]] || xs_fail "left behind: $(find "$folder")"
 [[ ! -e $menu ]] || xs_fail "Start-menu entry left behind"
