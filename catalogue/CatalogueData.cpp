@@ -62,7 +62,12 @@
 //   transmitter data sheet); Endress + Hauser Prosonic M 1011 (from
 //   Endress+Hauser's manual).
 //   Every other device type is a placeholder (mostly patterned on the
-//   model number); do not use them to look up a device description.
+//   model number); do not use them to look up a device description. Some
+//   placeholders are another product's real code: Deltabar M's 100B is the
+//   Deltapilot S's (Endress+Hauser's Deltapilot S FOUNDATION fieldbus
+//   operating instructions, section 3.4). An older DVC6000f firmware
+//   reports 4601 (Fisher's DVC6000f manual of March 2006, resource block
+//   table 5-5); 4602 is that of the December 2009 manual.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
 // - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
 //   order codes of the one ST 3000 FF transmitter, so they share its
@@ -73,16 +78,15 @@
 //   line name of the STT35F where STT850 was.
 // - Magnetrol's Enhanced Model 705 (software 3.x) stands where the Eclipse
 //   706, launched after 2012, was listed; it keeps the 705's device type.
-// - VEGADIS 61, the external display and adjustment unit of the plics
-//   sensors, stands where VEGAMET 624, a controller without a fieldbus
-//   version, was listed; it has no fieldbus interface of its own either,
-//   and still waits for a VEGA product of its type that sorts into its
-//   place (VEGA's fieldbus sensors after "PR-01-S" are level or pressure
-//   sensors). The plicscom display module, likewise without a fieldbus
-//   interface, gave way to the MINITRAC 31 radiometric density and level
-//   sensor, which has a FOUNDATION fieldbus version (VEGA operating
-//   instructions 41782-EN, "MINITRAC 31 - Foundation Fieldbus"); it shows
-//   VEGA's ID and a placeholder device type.
+// - Two VEGA display units without a fieldbus interface of their own gave
+//   way to VEGA's radiometric sensors with a FOUNDATION fieldbus version:
+//   the plicscom display module to the MINITRAC 31 density and level sensor
+//   (VEGA operating instructions 41782-EN, "MINITRAC 31 - Foundation
+//   Fieldbus"), and VEGADIS 61 (which stood where VEGAMET 624, a controller
+//   without a fieldbus version, was listed) to the SOLITRAC 31 level sensor
+//   (VEGA operating instructions, document 41781, "SOLITRAC 31 - Foundation
+//   Fieldbus", 2013). Both keep the type Other of the rows they replace and
+//   show VEGA's ID with a placeholder device type.
 // - Relcom's redundant FPS-I supply takes FPS-IPM power modules (and
 //   FPS-BLK10 blanks in an empty slot); FCS-MBT is the Megablock
 //   terminator. The other FPS-*/FCS-* part numbers are not confirmed.
@@ -111,7 +115,10 @@
 //   valve product sorts into its place), Moore
 //   Industries' HIM (a HART interface, so it shows no IDs), probably also
 //   Moore's TCM and TCS (HART and Modbus), Buerkert's 8635 (HART and PA)
-//   and MTL's MTL838C-MBF (a Modbus receiver). GPro 500 and M800 FF (the
+//   and MTL's MTL838C-MBF (a Modbus receiver). AVP302 and GPro 500 (a HART
+//   laser analyser) show no IDs: a device without a fieldbus interface
+//   reports no manufacturer ID or device type on the bus. GPro 500 and
+//   M800 FF (the
 //   M800's manual, 52 121 825, dates from 2015; HART) wait for
 //   Mettler-Toledo fieldbus analysers that sort into their places; none
 //   was found. Doubtful, no fieldbus version confirmed: Endress + Hauser's
@@ -201,7 +208,7 @@ constexpr std::array<SourceRow, 520> source = {{
     { 590, u"Flowserve Corporation",                                u"AVID SmartCal FF",                                                        u"Final Control Element",                              u"464C4F",   u"0002"},
     {1040, u"Automax/Accord Controls",                              u"AVID ZR-F",                                                               u"Other",                                              u"464C4F",   u"0003"},
     {1420, u"Flowserve Corporation",                                u"AVID ZR-F",                                                               u"Other",                                              u"464C4F",   u"0003"},
-    {1000, u"Yamatake Corporation",                                 u"AVP302",                                                                  u"Final Control Element",                              u"0DFC96",   u"0302"},
+    {1000, u"Yamatake Corporation",                                 u"AVP302",                                                                  u"Final Control Element",                              u"",         u""},
     {1052, u"Yamatake Corporation",                                 u"AVP303",                                                                  u"Final Control Element",                              u"0DFC96",   u"0303"},
     {1289, u"StoneL Corporation",                                   u"Axiom AF",                                                                u"Final Control Element",                              u"005774",   u"0001"},
     {1326, u"BEKA Associates Ltd.",                                 u"BA488CF",                                                                 u"Other",                                              u"004241",   u"0001"},
@@ -397,7 +404,7 @@ constexpr std::array<SourceRow, 520> source = {{
     // slot 230
     {1200, u"Ohmart / VEGA",                                        u"GEN2000",                                                                 u"Level",                                              u"000457",   u"0001"},
     { 846, u"GE Sensing",                                           u"GF868",                                                                   u"Flow",                                               u"004745",   u"0868"},
-    {1558, u"Mettler-Toledo GmbH",                                  u"GPro 500",                                                                u"Analytical",                                         u"465255",   u"0500"},
+    {1558, u"Mettler-Toledo GmbH",                                  u"GPro 500",                                                                u"Analytical",                                         u"",         u""},
     {1519, u"Harold Beck & Sons, Inc.",                             u"Group 11",                                                                u"Final Control Element",                              u"001000",   u"0011"},
     {1096, u"Harold Beck & Sons, Inc.",                             u"Group 29",                                                                u"Final Control Element",                              u"001000",   u"0029"},
     {1392, u"Yamatake Corporation",                                 u"GTX30D",                                                                  u"Pressure",                                           u"0DFC96",   u"0931"},
@@ -612,6 +619,7 @@ constexpr std::array<SourceRow, 520> source = {{
     {1175, u"Siemens AG",                                           u"SITRANS TH400",                                                           u"Temperature",                                        u"534147",   u"0003"},
     {1337, u"Honeywell Field Solutions",                            u"SMA125",                                                                  u"Flow",                                               u"48574C",   u"3000"},
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
+    {1564, u"VEGA Grieshaber KG",                                   u"SOLITRAC 31",                                                             u"Other",                                              u"56474B",   u"0018"},
     { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"0C1DC0",   u"0001"},
     {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"0C1DC0",   u"0002"},
     // slot 430
@@ -696,7 +704,6 @@ constexpr std::array<SourceRow, 520> source = {{
     {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     {1311, u"VEGA Grieshaber KG",                                   u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0012"},
     {1051, u"VEGA Grieshaber KG",                                   u"VEGADIF 65",                                                              u"Pressure",                                           u"56474B",   u"0016"},
-    {1564, u"VEGA Grieshaber KG",                                   u"VEGADIS 61",                                                              u"Other",                                              u"",         u""},
     {1484, u"Ohmart / VEGA",                                        u"VEGAFLEX",                                                                u"Level",                                              u"56474B",   u"0003"},
     { 945, u"VEGA Grieshaber KG",                                   u"VEGAFLEX",                                                                u"Level",                                              u"56474B",   u"0013"},
     {1193, u"Ohmart / VEGA",                                        u"VEGAPULS",                                                                u"Level",                                              u"56474B",   u"0004"},
