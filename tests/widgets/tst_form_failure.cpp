@@ -18,7 +18,7 @@ void TestFormFailure::failingHandlerEndsProgram()
 {
     QProcess program;
     program.setProcessChannelMode(QProcess::SeparateChannels);
-    program.start(QCoreApplication::applicationDirPath() + u"/" FAILING_WINDOW ""_s, {});
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" FAILING_WINDOW), {});
     QVERIFY(program.waitForStarted());
     QVERIFY(program.waitForFinished(60'000));
 #ifdef Q_OS_WIN

@@ -11,7 +11,9 @@ set(VELMORRA_WINE_STAGE ${PROJECT_BINARY_DIR}/stage)
 set(VELMORRA_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 set(VELMORRA_WINE_ENV WINEPREFIX=${VELMORRA_WINE_PREFIX} WINEDEBUG=-all
     "WINEDLLOVERRIDES=mscoree,mshtml=")
-set(VELMORRA_WINE_PATH "Z:$<TARGET_FILE_DIR:Qt6::Core>")
+# A test program also finds Qt's libraries, and QtTest prints under Wine.
+set(VELMORRA_WINE_QTEST_ENV ${VELMORRA_WINE_ENV} "WINEPATH=Z:$<TARGET_FILE_DIR:Qt6::Core>"
+    WINEQT_FORCE_STDERR_LOGGING=1)
 
 # A QtTest program: in the shared prefix; a widget test also a second time
 # on Qt's windows platform under Xvfb (<name>_winplatform), where Wine
@@ -26,7 +28,7 @@ function(velmorra_wine_qtest name gui)
         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/qtest-in-session.sh $<TARGET_FILE:${name}>)
     set_tests_properties(${name}_winplatform PROPERTIES
         FIXTURES_REQUIRED wine LABELS "widgets;windows" TIMEOUT 600
-        ENVIRONMENT "XS_WINE=${VELMORRA_WINE_RUN};${VELMORRA_WINE_ENV};WINEPATH=${VELMORRA_WINE_PATH};WINEQT_FORCE_STDERR_LOGGING=1")
+        ENVIRONMENT "XS_WINE=${VELMORRA_WINE_RUN};${VELMORRA_WINE_QTEST_ENV}")
 endfunction()
 
 # An X end-to-end script on the installed velmorra.exe, at Wine's 96 and

@@ -35,7 +35,6 @@ installer=("$work"/velmorra-*-win64.exe)
 # Everything on one X server: Wine's desktop process starts with the first
 # program and serves the later ones on the same display.
 xs_start_server 1024x768x24
-export WINEDEBUG=-all
 wine "${installer[0]}" /S
 for f in velmorra.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
     styles/qwindowsvistastyle.dll libstdc++-6.dll Uninstall.exe; do
