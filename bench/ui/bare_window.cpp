@@ -18,8 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A stock table view of `rows` five-column rows where the program has its list.
-QTableView *addTable(QWidget &window, int rows)
+// A stock table view of `rows` five-column rows at `place`.
+void addTable(QWidget &window, int rows, const QRect &place)
 {
     auto *table = new QTableView(&window);
     auto *model = new QStandardItemModel(rows, 5, table);
@@ -27,8 +27,7 @@ QTableView *addTable(QWidget &window, int rows)
         for (int column = 0; column < 5; ++column)
             model->setItem(row, column, new QStandardItem(u"Row %1"_s.arg(row)));
     table->setModel(model);
-    table->setGeometry(8, 208, 601, 214);
-    return table;
+    table->setGeometry(place);
 }
 
 void addStandardControls(QWidget &window)
@@ -39,13 +38,13 @@ void addStandardControls(QWidget &window)
     combo->setGeometry(104, 16, 441, 21);
     (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
     (new QPushButton(u"Clear"_s, &window))->setGeometry(560, 16, 49, 153);
-    addTable(window, 20);
+    addTable(window, 20, {8, 208, 601, 214});
 }
 
 void addTableAndTextBox(QWidget &window)
 {
     (new QLineEdit(&window))->setGeometry(104, 48, 441, 19);
-    addTable(window, 520);
+    addTable(window, 520, {8, 208, 601, 214});
 }
 
 // A stock drop-down holding `entries` texts (an empty one among them), sorted.
@@ -74,7 +73,7 @@ void addSameControls(QWidget &window)
         (new QLineEdit(&window))->setGeometry(104, top, 449, 19);
     (new QLabel(u"http://registry.invalid/link_id=0"_s, &window))->setGeometry(104, 176, 513, 17);
     (new QPushButton(u"Clear"_s, &window))->setGeometry(568, 16, 49, 153);
-    addTable(window, 520)->setGeometry(8, 208, 609, 241);
+    addTable(window, 520, {8, 208, 609, 241});
 }
 
 } // namespace
