@@ -59,8 +59,10 @@
 //   265/267/269 transmitters to FOUNDATION Fieldbus, IM/265/7/9/ADD/FF-EN);
 //   ABB 266DSH 0007 (device type code 0007hex, manufacturer code 000320hex,
 //   in the FOUNDATION Fieldbus output section of ABB's 266 pressure
-//   transmitter data sheet); Endress + Hauser Prosonic M 1011 (from
-//   Endress+Hauser's manual).
+//   transmitter data sheet); Endress + Hauser Prosonic M 1011 (device type
+//   1011 hex, device revision 04, ITK 4.61, registration IT035900, in the
+//   FOUNDATION fieldbus data of the Prosonic M FMU40-44 operating
+//   instructions, section 10.1.3).
 //   Every other device type is a placeholder (mostly patterned on the
 //   model number); do not use them to look up a device description. Some
 //   placeholders are another product's real code: Deltabar M's 100B is the
@@ -124,7 +126,8 @@
 //   was found. Doubtful, no fieldbus version confirmed: Endress + Hauser's
 //   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (Foxboro's 8300
 //   Series flowtube data sheet PSS 1-6F2 B names only 4 to 20 mA,
-//   digital and pulse outputs for it).
+//   digital and pulse outputs for it, and the IMT25's own product sheet,
+//   PSS 1-6F5 A, is titled for HART or FoxCom).
 //   Krohne's H250 M9 probably has a fieldbus version but shows no IDs until
 //   one is confirmed. Of Smar's DFI302 power modules DF48 is not confirmed;
 //   the DF63 processor gave way to the DF47-17 barrier, the DF47-12's
