@@ -7,11 +7,14 @@
 #include "ui/ResultsListView.h"
 #include "ui/SortedComboBox.h"
 
+#include <QDirIterator>
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QResource>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -20,12 +23,14 @@ namespace {
 // Only the sizes a title bar or task switcher shows: X11 copies every size
 // into the window's icon property, and desktops take the large ones from
 // the installed SVG. The pixels lie uncompressed in the resources, so the
-// images use them in place and nothing is decoded.
+// images use them in place and nothing is decoded. The build says which
+// sizes there are; each is square, four bytes a pixel.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        const QResource pixels(u":/velmorra/icons/velmorra-%1.rgba"_s.arg(size));
+    for (QDirIterator it(u":/velmorra/icons"_s); it.hasNext();) {
+        const QResource pixels(it.next());
+        const int size = int(std::sqrt(pixels.size() / 4));
         icon.addPixmap(QPixmap::fromImage(
             QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
     }
