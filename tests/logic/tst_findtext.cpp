@@ -50,6 +50,12 @@ void TestFindText::findText_data()
                                              << nocase << qsizetype(9);
     QTest::addRow("emoji counts two units") << u"a😀b"_s << u"b"_s << exact << qsizetype(4);
     QTest::addRow("single blank") << u"Deltabar S"_s << u" "_s << nocase << qsizetype(9);
+    // Long searched texts, where a library search may take another path.
+    const QString xs(600, u'x');
+    QTest::addRow("emoji after 600 letters, nocase") << xs + u"😀😀😀"_s << u"😀😀😀"_s
+                                                     << nocase << qsizetype(601);
+    QTest::addRow("deseret case after 600 letters") << xs + u"y\U00010400"_s << u"Y\U00010428"_s
+                                                    << nocase << qsizetype(601);
 }
 
 void TestFindText::findText()
