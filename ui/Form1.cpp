@@ -42,6 +42,7 @@ QIcon programIcon()
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
+    installWindowAccessible();
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Velmorra - by Quindrel"_s);
     setWindowIcon(programIcon());

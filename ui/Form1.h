@@ -78,6 +78,9 @@ private:
     void applyFonts(const QFont &font);
     void applyDesignGeometry();
     void setUpFocusOrder();
+    // Before anything of the window's is announced: the window's accessible
+    // object is made once, at the first announcement, and kept.
+    static void installWindowAccessible();
     void setUpAccessibility();
     // Form1Wiring.cpp
     void wireEvents();

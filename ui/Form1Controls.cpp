@@ -114,11 +114,14 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
 
 } // namespace
 
-void Form1::setUpAccessibility()
+void Form1::installWindowAccessible()
 {
     static const bool installed = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(installed);
+}
 
+void Form1::setUpAccessibility()
+{
     // Each input is announced by its caption; the caption labels point to it.
     const std::pair<QLabel *, QWidget *> captioned[] = {
         {LabelVendor, ComboVendor}, {LabelModel, TextModel}, {LabelType, ComboType},
