@@ -50,13 +50,17 @@
 //   (Sterling Valley, MESCO, ICE-Pros, Delta t), a stack and a chip (APAT,
 //   Yamaha), K-Patents, Draeger and MTS. Passive parts (cable, terminators,
 //   plain power supplies and couplers) carry no IDs whoever makes them.
-// - Device types checked against a manual's resource block table or
-//   device ID: Fisher DVC6000f 4602, DLC3020f 3020; Yokogawa EJX 000C,
-//   EJX910 000E, EXA PH202/SC202/ISC202/DO202 0830-0833; Hach si792x P-FF
-//   0064; Magnetrol E3 Modulevel 0003; National Instruments FP-3000 4005;
-//   Dresser FVP110 0001 and SVI FF 0008; Pepperl+Fuchs FD0-VC-Ex4.FF 0001;
-//   ABB 265DS 0089 (DEV_ID 0003200089 in ABB's manual for connecting the
-//   265/267/269 transmitters to FOUNDATION Fieldbus, IM/265/7/9/ADD/FF-EN);
+// - Device types checked against the maker's own document (a resource
+//   block table, a device ID or the fieldbus data of a manual), each named
+//   with the row's model and code: Fisher FIELDVUE DVC6000f 4602 and Fisher
+//   FIELDVUE DLC3020f 3020 (Fisher resource block tables); Yokogawa's EJX
+//   000C, EJX910 000E, PH202 0830, SC202 0831, ISC202 0832 and DO202 0833
+//   (EXA); Hach si792x P-FF 0064; Magnetrol E3 Modulevel 0003; National
+//   Instruments FP-3000 4005; Dresser FVP110 0001 and SVI FF 0008;
+//   Pepperl+Fuchs FD0-VC-Ex4.FF 0001; ABB 265DS 0089 and 267CS 008A
+//   (section 9 of ABB's manual for connecting the 265/267/269 transmitters
+//   to FOUNDATION Fieldbus, IM/265/7/9/ADD/FF-EN, 05.2009: DEV_ID
+//   0003200089 for the 265, device type code 008A for the 267 and 269);
 //   ABB 266DSH 0007 (device type code 0007hex, manufacturer code 000320hex,
 //   in the FOUNDATION Fieldbus output section of ABB's 266 pressure
 //   transmitter data sheet); Endress + Hauser Prosonic M 1011 (device type
@@ -71,6 +75,22 @@
 //   reports 4601 (Fisher's DVC6000f manual of March 2006, resource block
 //   table 5-5); 4602 is that of the December 2009 manual.
 //   Both Honeywell vendor names carry Honeywell's one ID, 48574C.
+// - Searched for device types without finding one, so not worth searching
+//   again in the same places: Rosemount's 644, 8800D and 2230 resource
+//   block tables and the 848T and 3051SFC fieldbus appendices (parameters
+//   named, no values); Micro Motion 2700 (only its PROFIBUS and DeviceNet
+//   manuals turn up); Fisher DVC6200f (only the DVC6000f's 4602 again);
+//   Yokogawa YTA320 (IM 01C50T02-01E), YVP110 (software download appendix
+//   only) and AV550G (IM 11M12D01-61E, no values in its list); Endress +
+//   Hauser Levelflex M FMP40/FMP41C (technical data pages without the
+//   device type line), Cerabar S, Promass 83 and Promag 53 (HART device
+//   codes only); Smar LD302; Honeywell ST 3000 FF; SAMSON 3730-5 (KH
+//   8384-5 and EB 8384-5 name the DD files, 0101.ffo and 010101.cff, but
+//   no device type); Siemens SIPART PS2 FF (A5E00214569, 02/2007); ABB
+//   TF02/TF202 (42/11-51 EN) and FXE4000 (D184B093U18); Krohne IFC 090, IFC
+//   100 (4001702901) and IFC 300 (4001086501), whose resource block pages
+//   give no values. ABB's TTF300 data sheet (CI/TTF300-EN) gives device ID
+//   000320001F, but the catalogue lists no TTF300.
 // - Honeywell's ST 3000 rows (STA/STD/STF/STG/STR model numbers) are
 //   order codes of the one ST 3000 FF transmitter, so they share its
 //   device type; the STF flange models are its liquid level versions.
@@ -108,26 +128,47 @@
 // - A replacement must sort between the same two pinned rows as the row it
 //   replaces, or be balanced by another replacement moving a row the other
 //   way, and keep its row's vendor and type; otherwise the pinned rows and
-//   the figures shift.
+//   the figures shift. Where no product of the balancing row's own vendor
+//   sorts where it must go, another vendor's may, and the figures test says
+//   what moved.
+// - Krohne's ALTOSONIC V gave way: its UFP-V flow processor has Modbus
+//   only (Krohne's ALTOSONIC V operating manual 7.30850.34.00 and its
+//   Modbus manual 7.30855.35.00). None of Krohne's fieldbus flow products
+//   found sorts before APATH1LM, so the IFC 090 electromagnetic flow
+//   converter (Krohne's supplementary instructions "IFC 090, IFC 090 i with
+//   FOUNDATION Fieldbus communication", IFC090 FF 01/2006, 7.10025.21.00)
+//   stands where it sorts, before the IFC 300, with a placeholder device
+//   type. To keep the pinned rows in their slots, Foxboro's doubtful IMT25
+//   (Foxboro's 8300 Series flowtube data sheet PSS 1-6F2 B names only 4 to
+//   20 mA, digital and pulse outputs for it, and the IMT25's own product
+//   sheet, PSS 1-6F5 A, is titled for HART or FoxCom) gave way to ABB's
+//   267CS multivariable transmitter for pressure- and temperature-corrected
+//   flow, which sorts where ALTOSONIC V stood: ABB's IM/265/7/9/ADD/FF-EN
+//   covers the 267Cx and 269Cx models with FOUNDATION fieldbus. No Foxboro
+//   fieldbus flow product sorting there was found. Both new rows keep the
+//   link ids of the rows they replace.
 // - Still listed although launched after 2012 or without a fieldbus version,
 //   for want of such a replacement: mobiLink, GPro 500, Thornton 770MAX,
 //   M800 FF, metsoDNA (a host, typed Other), Yamatake's AVP302 (HART, per
 //   Yamatake's manual CM2-AVP300-2001 and data sheet SS2-AVP300-0100;
 //   its fieldbus sister AVP303 is listed, and no other Yamatake fieldbus
-//   valve product sorts into its place), Moore
+//   valve product was found, neither among Azbil's 100 to 300 series nor
+//   its 700 series, SS2-AVP772-0100, whose AVP77x ESD devices are HART),
+//   MTS's Level Plus M-Series Model MG (Modbus and DDA only, MTS document
+//   550791J; no MTS level transmitter with FOUNDATION fieldbus was found
+//   in MTS's M-Series and LP Series manuals, 551700A among them, and MTS is
+//   in no registered list, so the row shows no IDs either way), Moore
 //   Industries' HIM (a HART interface, so it shows no IDs), probably also
 //   Moore's TCM and TCS (HART and Modbus), Buerkert's 8635 (HART and PA)
 //   and MTL's MTL838C-MBF (a Modbus receiver). AVP302 and GPro 500 (a HART
 //   laser analyser) show no IDs: a device without a fieldbus interface
 //   reports no manufacturer ID or device type on the bus. GPro 500 and
-//   M800 FF (the
-//   M800's manual, 52 121 825, dates from 2015; HART) wait for
+//   M800 FF (the M800's manual, 52 121 825, dates from 2015; HART) wait for
 //   Mettler-Toledo fieldbus analysers that sort into their places; none
-//   was found. Doubtful, no fieldbus version confirmed: Endress + Hauser's
-//   CPM153 (HART and PROFIBUS known), Foxboro's IMT25 (Foxboro's 8300
-//   Series flowtube data sheet PSS 1-6F2 B names only 4 to 20 mA,
-//   digital and pulse outputs for it, and the IMT25's own product sheet,
-//   PSS 1-6F5 A, is titled for HART or FoxCom).
+//   was found, and a further search (M300 52 121 389, M400 52 121 378 and
+//   M800 manuals) found no Mettler-Toledo fieldbus analyser besides the
+//   M400 FF and M700 FF lines already listed. Doubtful, no fieldbus version
+//   confirmed: Endress + Hauser's CPM153 (HART and PROFIBUS known).
 //   Krohne's H250 M9 probably has a fieldbus version but shows no IDs until
 //   one is confirmed. Of Smar's DFI302 power modules DF48 is not confirmed;
 //   the DF63 processor gave way to the DF47-17 barrier, the DF47-12's
@@ -164,6 +205,7 @@ constexpr std::array<SourceRow, 520> source = {{
     {1081, u"ABB Automation Products GmbH",                         u"265DS",                                                                   u"Pressure",                                           u"000320",   u"0089"},
     // slot 10
     {1568, u"ABB Automation Products GmbH",                         u"266DSH",                                                                  u"Pressure",                                           u"000320",   u"0007"},
+    {1471, u"ABB Automation Products GmbH",                         u"267CS",                                                                   u"Flow",                                               u"000320",   u"008A"},
     {1342, u"Fieldbus Inc.",                                        u"300 Series",                                                              u"Development Solutions",                              u"",         u""},
     {1470, u"Belden",                                               u"3076F",                                                                   u"Wiring Components",                                  u"",         u""},
     {1018, u"Belden",                                               u"3077F",                                                                   u"Wiring Components",                                  u"",         u""},
@@ -172,8 +214,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1191, u"Shanghai Automation Instrumentation Co., Ltd. (SAIC)", u"3351 Smart Pressure Transmitter",                                         u"Pressure",                                           u"000109",   u"3351"},
     { 711, u"SAMSON AG",                                            u"3730-5",                                                                  u"Final Control Element",                              u"00E099",   u"3730"},
     {1139, u"SAMSON AG",                                            u"3731-5",                                                                  u"Final Control Element",                              u"00E099",   u"3731"},
-    {1388, u"SAMSON AG",                                            u"3738-50",                                                                 u"Final Control Element",                              u"00E099",   u"3738"},
     // slot 20
+    {1388, u"SAMSON AG",                                            u"3738-50",                                                                 u"Final Control Element",                              u"00E099",   u"3738"},
     { 982, u"Emerson Process Management",                           u"375 Field Communicator",                                                  u"Test Equipment",                                     u"",         u""},
     {1098, u"SAMSON AG",                                            u"3787",                                                                    u"Final Control Element",                              u"00E099",   u"3787"},
     {1246, u"Emerson Process Management",                           u"475 Field Communicator",                                                  u"Test Equipment",                                     u"",         u""},
@@ -183,8 +225,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1351, u"Foxboro (and Foxboro-Eckardt)",                        u"84 Series Vortex",                                                        u"Flow",                                               u"",         u""},
     {1031, u"MTL Instruments",                                      u"9122-IS",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     {1259, u"MTL Instruments",                                      u"9377-FB",                                                                 u"Wiring Components",                                  u"",         u""},
-    { 632, u"R. Stahl Schaltgerate GmbH",                           u"9410/34",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     // slot 30
+    { 632, u"R. Stahl Schaltgerate GmbH",                           u"9410/34",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
     {1023, u"R. Stahl Schaltgerate GmbH",                           u"9411/21",                                                                 u"Wiring Components",                                  u"",         u""},
     { 929, u"R. Stahl Schaltgerate GmbH",                           u"9412/00-310-11",                                                          u"Power Supply and Conditioner",                       u"",         u""},
     {1320, u"R. Stahl Schaltgerate GmbH",                           u"9415/24",                                                                 u"Power Supply and Conditioner",                       u"",         u""},
@@ -194,9 +236,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1488, u"Westlock Controls",                                    u"Accutronix MX",                                                           u"Final Control Element,Other",                        u"574343",   u"0011"},
     { 741, u"Yokogawa Electric Corporation",                        u"ADMAG AXF",                                                               u"Flow",                                               u"594543",   u"0008"},
     {1394, u"Yokogawa Electric Corporation",                        u"ALF111",                                                                  u"Linking Device",                                     u"",         u""},
-    {1216, u"Oval Corporation",                                     u"ALTImass",                                                                u"Flow",                                               u"00043E",   u"0001"},
     // slot 40
-    { 785, u"Krohne Messtechnik GmbH",                              u"ALTOSONIC V",                                                             u"Flow",                                               u"00012C",   u"0320"},
+    {1216, u"Oval Corporation",                                     u"ALTImass",                                                                u"Flow",                                               u"00043E",   u"0001"},
     { 704, u"Emerson Process Management",                           u"AMS Suite: Intelligent Device Manager",                                   u"Other",                                              u"",         u""},
     { 586, u"Emerson Process Management",                           u"AMS ValveLink SNAP-ON",                                                   u"Development Solutions",                              u"",         u""},
     {1070, u"ABB Automation Products GmbH",                         u"AO2000",                                                                  u"Analytical",                                         u"",         u""},
@@ -441,9 +482,9 @@ constexpr std::array<SourceRow, 520> source = {{
     {1379, u"Westlock Controls",                                    u"ICoT",                                                                    u"Other",                                              u"574343",   u"0013"},
     {1224, u"Foxboro (and Foxboro-Eckardt)",                        u"IDP10",                                                                   u"Pressure",                                           u"385884",   u"0001"},
     {1494, u"Smar International Co.",                               u"IF302",                                                                   u"Converter (Transducer)",                             u"000302",   u"0009"},
+    { 785, u"Krohne Messtechnik GmbH",                              u"IFC 090",                                                                 u"Flow",                                               u"00012C",   u"0090"},
     { 937, u"Krohne Messtechnik GmbH",                              u"IFC 300",                                                                 u"Flow",                                               u"00012C",   u"0300"},
     { 642, u"Foxboro (and Foxboro-Eckardt)",                        u"IGP10",                                                                   u"Pressure",                                           u"385884",   u"0003"},
-    {1471, u"Foxboro (and Foxboro-Eckardt)",                        u"IMT25",                                                                   u"Flow",                                               u"385884",   u"0008"},
     {1233, u"L. Bernard S. A.",                                     u"INTELLI+",                                                                u"Final Control Element",                              u"004000",   u"0001"},
     {1028, u"Rotork Controls Ltd",                                  u"IQ",                                                                      u"Final Control Element",                              u"00FF01",   u"0001"},
     { 909, u"Rotork Controls Ltd",                                  u"IQT",                                                                     u"Final Control Element",                              u"00FF01",   u"0002"},
@@ -624,8 +665,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1135, u"Honeywell Field Solutions",                            u"SMV3000",                                                                 u"Flow",                                               u"48574C",   u"3000"},
     {1564, u"VEGA Grieshaber KG",                                   u"SOLITRAC 31",                                                             u"Other",                                              u"56474B",   u"0018"},
     { 837, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow",                                               u"0C1DC0",   u"0001"},
-    {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"0C1DC0",   u"0002"},
     // slot 430
+    {1012, u"CiDRA Corporate Services, Inc.",                       u"SONARtrac",                                                               u"Flow,Other",                                         u"0C1DC0",   u"0002"},
     { 792, u"Spirax Sarco S.R.L.",                                  u"SP500",                                                                   u"Final Control Element",                              u"00F302",   u"0500"},
     { 749, u"Northwire, Inc.",                                      u"Spur Cable",                                                              u"Wiring Components",                                  u"",         u""},
     {1105, u"MooreHawke",                                           u"SPURGUARD",                                                               u"Wiring Components",                                  u"",         u""},
@@ -635,8 +676,8 @@ constexpr std::array<SourceRow, 520> source = {{
     { 597, u"Honeywell Field Solutions",                            u"ST 3000 FF Transmitter",                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1003, u"Honeywell Field Solutions",                            u"STA122",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 862, u"Honeywell Field Solutions",                            u"STA140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
-    {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     // slot 440
+    {1501, u"Honeywell Field Solutions",                            u"STA940",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 942, u"Flowserve Corporation",                                u"StarPac 3",                                                               u"Final Control Element",                              u"464C53",   u"0007"},
     { 889, u"Honeywell Field Solutions",                            u"STD110",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1466, u"Honeywell Field Solutions",                            u"STD120",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
@@ -646,8 +687,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1434, u"Honeywell Field Solutions",                            u"STD924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 990, u"Honeywell Field Solutions",                            u"STD930",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1236, u"Honeywell Field Solutions",                            u"STD974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
-    { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     // slot 450
+    { 689, u"Honeywell Field Solutions",                            u"STF128",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     {1169, u"Honeywell Field Solutions",                            u"STF132",                                                                  u"Level",                                              u"48574C",   u"0300"},
     {1147, u"Honeywell Field Solutions",                            u"STF924",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 705, u"Honeywell Field Solutions",                            u"STG140",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
@@ -657,8 +698,8 @@ constexpr std::array<SourceRow, 520> source = {{
     { 871, u"Honeywell Field Solutions",                            u"STG974",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 568, u"Honeywell Field Solutions",                            u"STR13D",                                                                  u"Pressure",                                           u"48574C",   u"0300"},
     { 595, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X  pH",                                                   u"Analytical",                                         u"000102",   u"2231"},
-    { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"000102",   u"2232"},
     // slot 460
+    { 614, u"Knick Elektronische Messgerate GmbH & Co.KG",          u"Stratos FF 2231 X Cond",                                                  u"Analytical",                                         u"000102",   u"2232"},
     {1215, u"Chemtrac Systems, Inc.",                               u"Streaming Current Monitor SCM",                                           u"Analytical",                                         u"77E1A5",   u"0001"},
     {1409, u"Honeywell Field Solutions",                            u"STT 3000 FF Transmitter",                                                 u"Temperature",                                        u"48574C",   u"035F"},
     { 710, u"Honeywell Field Solutions",                            u"STT350",                                                                  u"Temperature",                                        u"48574C",   u"0350"},
@@ -668,8 +709,8 @@ constexpr std::array<SourceRow, 520> source = {{
     { 625, u"Yamatake Corporation",                                 u"SVP3000 Alphaplus",                                                       u"Final Control Element",                              u"0DFC96",   u"3001"},
     {1267, u"Smar International Co.",                               u"Syscon",                                                                  u"Development Solutions",                              u"",         u""},
     {1088, u"Smar International Co.",                               u"SYSTEM302",                                                               u"Host",                                               u"",         u""},
-    { 851, u"WIKA Alexander Wiegand SE & Co. KG.",                  u"T53.10",                                                                  u"Temperature",                                        u"0006B0",   u"0053"},
     // slot 470
+    { 851, u"WIKA Alexander Wiegand SE & Co. KG.",                  u"T53.10",                                                                  u"Temperature",                                        u"0006B0",   u"0053"},
     {1526, u"Endress + Hauser",                                     u"Tank Side Monitor NRF590",                                                u"Level",                                              u"452B48",   u"1025"},
     {1332, u"ABB Automation Products GmbH",                         u"TB82EC",                                                                  u"Analytical",                                         u"000320",   u"0042"},
     {1330, u"ABB Automation Products GmbH",                         u"TB82PH",                                                                  u"Analytical",                                         u"000320",   u"0041"},
@@ -679,8 +720,8 @@ constexpr std::array<SourceRow, 520> source = {{
     {1430, u"ABB Automation Products GmbH",                         u"TF02",                                                                    u"Temperature",                                        u"000320",   u"0021"},
     {1487, u"ABB Automation Products GmbH",                         u"TF202",                                                                   u"Temperature",                                        u"000320",   u"0022"},
     { 787, u"Tefulong Group Co., Ltd.",                             u"TFL-FF Temperature Transmitter",                                          u"Temperature",                                        u"000188",   u"01"},
-    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"000156",   u"0002"},
     // slot 480
+    {1220, u"Magnetrol",                                            u"Thermatel TA2",                                                           u"Flow",                                               u"000156",   u"0002"},
     { 758, u"Mettler-Toledo GmbH",                                  u"Thornton 770MAX",                                                         u"Analytical",                                         u"",         u""},
     { 879, u"Krohne Messtechnik GmbH",                              u"TIDALFLUX 4300",                                                          u"Flow,Level",                                         u"00012C",   u"0300"},
     {1339, u"Endress + Hauser",                                     u"t-mass 65",                                                               u"Flow",                                               u"452B48",   u"1044"},
@@ -690,8 +731,8 @@ constexpr std::array<SourceRow, 520> source = {{
     { 594, u"Northwire, Inc.",                                      u"Trunk Cable",                                                             u"Wiring Components",                                  u"",         u""},
     {1498, u"MooreHawke",                                           u"TRUNKGUARD",                                                              u"Wiring Components",                                  u"",         u""},
     {1486, u"MooreHawke",                                           u"TRUNKGUARD Power Supply",                                                 u"Power Supply and Conditioner",                       u"",         u""},
-    { 772, u"MooreHawke",                                           u"TRUNKGUARD TG200",                                                        u"Power Supply and Conditioner",                       u"",         u""},
     // slot 490
+    { 772, u"MooreHawke",                                           u"TRUNKGUARD TG200",                                                        u"Power Supply and Conditioner",                       u"",         u""},
     { 867, u"Smar International Co.",                               u"TT302",                                                                   u"Temperature",                                        u"000302",   u"0003"},
     { 807, u"TopWorx, Inc.",                                        u"TXS",                                                                     u"Other",                                              u"",         u""},
     {1195, u"Buerkert Werke GmbH & Co.",                            u"Type 8635 SideControl",                                                   u"Final Control Element",                              u"0021C3",   u"0001"},
@@ -701,8 +742,8 @@ constexpr std::array<SourceRow, 520> source = {{
     { 827, u"Dresser Valve Division",                               u"ValVue FF",                                                               u"Development Solutions",                              u"",         u""},
     {1092, u"StoneL Corporation",                                   u"VCT",                                                                     u"Other",                                              u"005774",   u"0002"},
     {1138, u"Ohmart / VEGA",                                        u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0001"},
-    { 603, u"VEGA Grieshaber KG",                                   u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0011"},
     // slot 500
+    { 603, u"VEGA Grieshaber KG",                                   u"VEGABAR",                                                                 u"Pressure",                                           u"56474B",   u"0011"},
     {1348, u"VEGA Grieshaber KG",                                   u"VEGABAR 52",                                                              u"Pressure",                                           u"56474B",   u"0019"},
     {1082, u"Ohmart / VEGA",                                        u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0002"},
     {1311, u"VEGA Grieshaber KG",                                   u"VEGACAL",                                                                 u"Level",                                              u"56474B",   u"0012"},

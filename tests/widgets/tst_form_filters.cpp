@@ -64,7 +64,8 @@ void TestFormFilters::vendorChoice_data()
     QTest::addRow("Emerson") << u"Emerson Process Management"_s << 50;
     QTest::addRow("Rockwell") << u"Rockwell Automation"_s << 5;
     QTest::addRow("last entry") << u"Yokogawa Electric Corporation"_s << 21;
-    QTest::addRow("first name") << u"ABB Automation Products GmbH"_s << 18;
+    // 19: ABB's 267CS took the place of Foxboro's doubtful IMT25.
+    QTest::addRow("first name") << u"ABB Automation Products GmbH"_s << 19;
 }
 
 void TestFormFilters::vendorChoice()
