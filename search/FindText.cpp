@@ -32,8 +32,9 @@ bool sameFoldedAt(QStringView searched, qsizetype pos, QStringView sought)
 // text whatever the sought text holds, checked unit by unit where the hashes
 // agree. Written out here rather than left to the library, whose
 // case-insensitive search takes other paths for long texts, not all of them
-// right about surrogate pairs.
-qsizetype findFolded(QStringView searched, QStringView sought)
+// right about surrogate pairs. Kept out of line, so that the calls that
+// return before any search (an empty text, most of a refresh) stay cheap.
+Q_NEVER_INLINE qsizetype findFolded(QStringView searched, QStringView sought)
 {
     const qsizetype n = searched.size();
     const qsizetype m = sought.size();
