@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds the program for 64-bit Windows on this Debian machine, tests it
-# under Wine and packs it as a portable ZIP and an NSIS installer (both in
+# Builds the program for 64-bit Windows on Debian 13, tests it under Wine
+# and packs it as a portable ZIP and an NSIS installer (both in
 # build/windows/packages/). Installs the Debian packages it needs first.
+# On an older Debian it runs itself in the Debian 13 root that
+# scripts/debian13.sh keeps, so that the program ships Debian 13's Qt
+# (the 6.8 LTS line) and MinGW-w64, and is tested under its Wine.
 #
 # Qt for Windows is built once from Debian's own qt6-base source into
 # ${VELMORRA_CACHE:-${XDG_CACHE_HOME:-~/.cache}/velmorra}/, outside the
@@ -10,6 +13,11 @@
 # program does under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+. /etc/os-release
+if [[ ${VERSION_CODENAME:-} != trixie ]]; then
+    exec scripts/debian13.sh scripts/build-windows.sh "$@"
+fi
 
 scripts/install-deps.sh windows
 

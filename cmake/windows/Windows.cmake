@@ -12,12 +12,15 @@ target_sources(velmorra PRIVATE ${PROJECT_BINARY_DIR}/packaging/velmorra.rc)
 set_target_properties(velmorra PROPERTIES WIN32_EXECUTABLE ON)
 
 # Everything lives in one folder: Qt looks for its plugins beside the
-# program, Windows for the libraries.
+# program, Windows for the libraries. Debian's Qt defines plugin targets only
+# when QT_SKIP_AUTO_PLUGIN_INCLUSION is off, as the windows preset sets it.
+# The styles plugin holds the Windows Vista style and the Windows 11 one,
+# which Qt picks on Windows 11.
 install(TARGETS velmorra RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
 
 # The compiler's runtime libraries, wherever this toolchain keeps them.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

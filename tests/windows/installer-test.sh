@@ -37,7 +37,7 @@ installer=("$work"/velmorra-*-win64.exe)
 xs_start_server 1024x768x24
 wine "${installer[0]}" /S
 for f in velmorra.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll libstdc++-6.dll Uninstall.exe; do
+    styles/qmodernwindowsstyle.dll libstdc++-6.dll Uninstall.exe; do
     [[ -f $folder/$f ]] || xs_fail "not installed: $f"
 done
 [[ -f $menu/Velmorra.lnk ]] || xs_fail "no Start-menu entry: $(ls -R "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs")"
