@@ -49,11 +49,10 @@ QPoint pointBesideRows(const ResultsListView &list)
     return list.indexAt(below).isValid() ? QPoint() : below;
 }
 
-bool chooseEntry(QComboBox &combo, const QString &text)
+namespace {
+
+bool chooseEntryOnce(QComboBox &combo, int target)
 {
-    const int target = combo.findText(text, Qt::MatchExactly);
-    if (target < 0)
-        return false;
     combo.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&combo, Qt::Key_F4);
     QAbstractItemView *popup = combo.view();
@@ -71,6 +70,23 @@ bool chooseEntry(QComboBox &combo, const QString &text)
         QTest::keyClick(popup, Qt::Key_Up);
     QTest::keyClick(popup, Qt::Key_Return);
     return !popup->isVisible() && combo.currentIndex() == target;
+}
+
+} // namespace
+
+bool chooseEntry(QComboBox &combo, const QString &text)
+{
+    const int target = combo.findText(text, Qt::MatchExactly);
+    if (target < 0)
+        return false;
+    if (chooseEntryOnce(combo, target))
+        return true;
+    // Under Wine 10 the first popup a test program opens can lose the
+    // activation as it opens, which closes it again: once more, in the
+    // window activated anew.
+    qWarning("chooseEntry: the popup closed before \"%s\" was chosen; once more",
+             qUtf8Printable(text));
+    return showAndActivate(*combo.window()) && chooseEntryOnce(combo, target);
 }
 
 void typeInto(QLineEdit &edit, const QString &text)

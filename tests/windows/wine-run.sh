@@ -31,5 +31,9 @@ if [[ ${WINE_LOGPIXELS:-} != keep ]]; then
     wineserver -w
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
         /d "${WINE_LOGPIXELS:-96}" /f >/dev/null 2>&1
+    # Wine 10 reads the resolution once, as its session starts (Wine 8 read
+    # it in each program): the program's own session starts after the change.
+    wineserver -k 2>/dev/null || true
+    wineserver -w
 fi
 exec wine "$@"
