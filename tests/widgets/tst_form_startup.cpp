@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 #include <limits>
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void captionLabelsAtDesignPlaces();
     void fontEverywhere();
     void linkLabelStyle();
+    void windowsStyleOnWindows();
     void clearIsNeitherDefaultNorCancel();
     void accessibleNames();
     void focusOrder_data();
@@ -245,6 +247,17 @@ void TestFormStartup::linkLabelStyle()
     QCOMPARE(label.font().pointSizeF(), m_form->Label1->font().pointSizeF());
     // The caption labels keep the ordinary text colour.
     QVERIFY(m_form->Label1->palette().color(QPalette::WindowText) != QColor(0, 0, 255));
+}
+
+// Qt's Windows styles come as a plugin: without it a Windows build falls
+// back to the plain Windows 95 look.
+void TestFormStartup::windowsStyleOnWindows()
+{
+    if (QGuiApplication::platformName() != u"windows"_s)
+        QSKIP("Qt's Windows styles serve its windows platform only");
+    const QString style = QApplication::style()->name();
+    qInfo("style: %s", qUtf8Printable(style));
+    QVERIFY2(style == u"windowsvista"_s || style == u"windows11"_s, qPrintable(style));
 }
 
 void TestFormStartup::clearIsNeitherDefaultNorCancel()
