@@ -95,24 +95,40 @@ highlighted_row_y() {
             END { if (last) print int((first + last) / 2) }'
 }
 
-# Clicks the highlighted row, once the list shows one.
-click_highlighted_row() {
+# The highlighted row's y once the list shows one other than at y $1
+# (none: any); after two seconds, the one it shows, if any.
+highlighted_row_y_other_than() {
     local y i
     for ((i = 0; i < 20; i++)); do
         y=$(highlighted_row_y)
-        [[ -z $y ]] || break
+        [[ -z $y || $y == "${1:-}" ]] || break
         sleep 0.1
     done
-    [[ -n $y ]] || xs_fail "no highlighted row"
-    xs_click "$(xs_px 900)" "$y"
+    echo "$y"
+}
+
+click_row_at() {
+    [[ -n $1 ]] || xs_fail "no highlighted row"
+    xs_click "$(xs_px 900)" "$1"
+}
+
+# Clicks the highlighted row, once the list shows one.
+click_highlighted_row() {
+    click_row_at "$(highlighted_row_y_other_than)"
 }
 
 # The list's first row, wherever the header's height at this dpi puts it:
-# a click into the list, Home to the first row, a click on that row.
+# a click into the list (which selects the row there, if there is one),
+# Home to the first row, a click on that row once the highlight has left
+# the clicked one: the repaint after the key may come after the next
+# screenshot. Had the click hit the first row, the highlight stays there
+# and is clicked after the wait.
 click_first_row() {
+    local clicked
     click_twips "${in_list[@]}"
+    clicked=$(highlighted_row_y_other_than)
     xdotool key Home
-    click_highlighted_row
+    click_row_at "$(highlighted_row_y_other_than "$clicked")"
 }
 
 xs_start_app PATH="$tmp/bin:/usr/bin:/bin" "$program"
