@@ -26,14 +26,10 @@ cache=${VELMORRA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmorra}
 root=$cache/debian13
 mkdir -p "$cache"
 
-# This machine's Debian sources, with the release renamed.
-host_sources() {
-    if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
-        cat /etc/apt/sources.list.d/debian.sources
-    else
-        grep '^deb ' /etc/apt/sources.list
-    fi
-}
+# This machine's Debian sources, which the root takes with the release
+# renamed.
+sources=/etc/apt/sources.list.d/debian.sources
+[[ -f $sources ]] || sources=/etc/apt/sources.list
 
 # The command's own view: the root, with this machine's devices, the
 # checkout and the cache (less the root itself) at the paths they have here.
@@ -64,18 +60,14 @@ if [[ ! -f $root/.complete ]]; then
         apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
     }
-    mirror=$(host_sources | grep -v '^#' | grep -v security | grep -om1 'http[s]*://[^ ]*/debian\b')
+    mirror=$(grep -v '^#' "$sources" | grep -v security | grep -om1 'http[s]*://[^ ]*/debian\b')
     echo "Making a Debian 13 root in $root"
     rm -rf "$root"
     start=$SECONDS
     debootstrap --variant=minbase trixie "$root.new" "$mirror" >"$cache/debootstrap.log" 2>&1 ||
         { tail -20 "$cache/debootstrap.log" >&2; exit 1; }
     rm -f "$root.new/etc/apt/sources.list"
-    if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
-        host_sources | sed "s/\b$VERSION_CODENAME\b/trixie/g" >"$root.new/etc/apt/sources.list.d/debian.sources"
-    else
-        host_sources | sed "s/\b$VERSION_CODENAME\b/trixie/g" >"$root.new/etc/apt/sources.list"
-    fi
+    sed "s/\b$VERSION_CODENAME\b/trixie/g" "$sources" >"$root.new$sources"
     # Packages once installed need not stay in the cache.
     echo 'Binary::apt::APT::Keep-Downloaded-Packages "false";' >"$root.new/etc/apt/apt.conf.d/90velmorra-no-cache"
     mv "$root.new" "$root"
