@@ -251,6 +251,12 @@ xs_stop_app() {
 
 xs_cleanup() {
     xs_stop_app
+    # A Wine server left to end by itself could still be ending when the
+    # next Wine program connects to it, which then fails at once.
+    if [[ -n ${XS_WINE:-} ]]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    fi
     if [[ -n $XS_WM_PID ]]; then
         kill "$XS_WM_PID" 2>/dev/null || true
         wait "$XS_WM_PID" 2>/dev/null || true
